@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/AppFolder.h"
+#include "platform/Platform.h"
+
+#include <functional>
+
+namespace vsm {
+
+// Portable mode: a marker file beside the program. It is tested at start and again
+// when the window closes, so adding or removing it meanwhile changes only the
+// clean-up.
+namespace RegOCX {
+
+bool isPortable(const AppFolder& folder);
+
+// Starts Reg.bat from the program folder with /bin/sh, hidden and not awaited.
+void runPortableSetup(ProcessLauncher& launcher, const AppFolder& folder);
+
+// Starts "regsvr32 /u /s <folder>/GflAx.dll", not awaited; on a machine without
+// such a program nothing is started.
+void runPortableCleanup(ProcessLauncher& launcher, const AppFolder& folder);
+
+// The command text of the clean-up, as it is started.
+QString portableCleanupCommand(const AppFolder& folder);
+
+// The entry routine: portable set-up or file-type registration, then the main
+// window is loaded and shown through showMainWindow. Any error shows "Error" with
+// its description; the result is false when the program must end.
+bool entryRoutine(const Platform& platform, const AppFolder& folder,
+                  const std::function<void()>& registerFileType,
+                  const std::function<bool()>& showMainWindow);
+
+}  // namespace RegOCX
+
+}  // namespace vsm

@@ -1,0 +1,19 @@
+#include "app/Session.h"
+
+namespace vsm {
+
+void Session::chooseLanguageIfBlank(const QLocale& locale) {
+    if (settings.languageName.trimmed().isEmpty())
+        settings.languageName = languageFromLocale(locale, folder.langFolder());
+}
+
+bool Session::readLanguageFile() {
+    return readLanguageWithFallback(uiText, folder.langFolder(), settings.languageName);
+}
+
+void Session::saveCatalogue(int modelIndex, int windowState) const {
+    settings.write(folder.settingsFile(), modelIndex, windowState);
+    catalogue.save(folder.catalogueFile());
+}
+
+}  // namespace vsm

@@ -1,0 +1,40 @@
+#include "app/FileTypeRegistration.h"
+#include "app/RegOCX.h"
+#include "platform/QuitSignals.h"
+#include "platform/RealPlatform.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Vessomar"));
+    app.setQuitOnLastWindowClosed(true);
+
+    vsm::RealPlatform real;
+    const vsm::Platform platform = real.services();
+    const vsm::AppFolder folder{QCoreApplication::applicationDirPath()};
+    const QString commandLine = app.arguments().mid(1).join(QLatin1Char(' '));
+
+    std::unique_ptr<vsm::Form1> form;
+    vsm::QuitSignals quitSignals;
+    const bool running = vsm::RegOCX::entryRoutine(
+        platform, folder, [&] { vsm::RegisterFileType(folder); },
+        [&] {
+            form = std::make_unique<vsm::Form1>(platform, folder, commandLine);
+            if (!form->load()) return false;
+            form->show();
+            return true;
+        });
+    if (!running) return 0;
+
+    // A quit signal or the end of the desktop session closes the window through
+    // its unload steps, so settings and catalogue are written as on a close.
+    QObject::connect(&quitSignals, &vsm::QuitSignals::quitRequested, form.get(),
+                     &QWidget::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, form.get(),
+                     [&](QSessionManager&) { form->close(); });
+    return app.exec();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace vsm {
+
+// Window states as stored in the settings file.
+enum class StoredWindowState : std::int16_t { Normal = 0, Minimised = 1, Maximised = 2 };
+
+// The six values kept from one run to the next, one per line of Files/Vessomar.ini.
+struct Settings {
+    QString languageName;               // line 1: language file name, e.g. "Italiano.lng"
+    std::int16_t savedModelIndex = 0;   // line 2: model list selection, -1 for none
+    QString lastProjectFolder;          // line 3
+    QString lastPictureFolder;          // line 4
+    bool soundsOn = false;              // line 5, inverted: "0" means on
+    std::int16_t savedWindowState = 0;  // line 6: 0 normal, 1 minimised, 2 maximised
+
+    // Reads the file line by line; every value is read on its own, so a missing or
+    // odd line leaves its default and the next value is still read. Sounds are on
+    // unless line 5 says otherwise. Returns false when the file cannot be read.
+    bool read(const QString& path);
+
+    // Writes the six lines; modelIndex and windowState are the current selection
+    // and window state. A failed write leaves the previous file as it was.
+    bool write(const QString& path, int modelIndex, int windowState) const;
+};
+
+}  // namespace vsm

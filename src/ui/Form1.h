@@ -1,0 +1,110 @@
+#pragma once
+
+#include "app/Session.h"
+#include "platform/Platform.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+
+namespace vsm {
+
+// The main window: menus, model list, hint line and the preview area. It shows the
+// session's state and forwards events to it.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Designed inner size in twips (15 twips a device-independent pixel).
+    static constexpr int kDesignedInnerWidth = 9930;
+    static constexpr int kDesignedInnerHeight = 7290;
+    static constexpr int kTwipsPerPixel = 15;
+
+    Form1(const Platform& platform, const AppFolder& folder, QString commandLine,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Runs the load steps in their fixed order. False when this copy must end at
+    // once (another copy is running).
+    bool load();
+
+    // The refresh: brings the preview up to date for the selected model.
+    void Combo1_Click();
+
+    // Selects model k in the list, which runs the refresh.
+    void selectModel(int k);
+
+    // The model list's selection, -1 when none.
+    int currentModel() const;
+
+    // Window state as stored: 0 normal, 1 minimised, 2 maximised.
+    int storedWindowState() const;
+
+    // Inner area size in twips.
+    int scaleWidth() const;
+    int scaleHeight() const;
+
+    // Puts the current language's texts on the menus, labels and model list.
+    void ApplyLanguage();
+
+    // File > Exit: ends at once, without the unload steps.
+    void exitImmediately();
+
+    Session& session() { return session_; }
+    const Session& session() const { return session_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* addMenu(const QString& name);
+    QAction* addEntry(QMenu* menu, const QString& name);
+    void addSeparator(QMenu* menu, const QString& name);
+    void buildControls();
+    void placeFurniture();
+    void applyStoredWindowState();
+    void fillModelList();
+    void unload();
+
+    // The load steps, one function each, in the order load() runs them.
+    void registerDropTarget();
+    void createImagingEngines();
+    void setVersionCaption();
+    void setAppFolder();
+    void giveZonesBlankPictures();
+    void initialiseScale();
+    void readSettings();
+    void loadCatalogue();
+    void chooseLanguageFromLocale();
+    void setModelCount();
+    bool refuseSecondCopy();
+    void placeSideZones();
+    void setPrinterLandscape();
+    void selectSavedModel();
+    void switchTitlesOnAndRefresh();
+    void openCommandLineProject();
+
+    Platform platform_;
+    AppFolder folderGiven_;
+    QString commandLine_;
+    Session session_;
+    bool unloaded_ = false;
+    bool exiting_ = false;
+
+    QWidget* canvas_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QFrame* line1_ = nullptr;
+    QList<QAction*> formatEntries_;
+};
+
+}  // namespace vsm

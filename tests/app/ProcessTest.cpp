@@ -1,0 +1,73 @@
+#include "platform/RealPlatform.h"
+#include "support/TempAppFolder.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSysInfo>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <csignal>
+
+using namespace vsm;
+
+TEST(InstanceGuard, OneCopyAtATimeAndAStaleLockDoesNotBlock) {
+    test::TempAppFolder dir(false);
+    const QString lockPath = dir.path("/run/vessomar.lock");
+    {
+        LockFileInstanceGuard first(lockPath);
+        ASSERT_TRUE(first.acquire());
+        // A second guard in the same process stands for a second copy: QLockFile
+        // refuses it because the holder's process is alive.
+        LockFileInstanceGuard second(lockPath);
+        EXPECT_FALSE(second.acquire());
+    }
+    // A lock left by a crashed copy names a process that no longer exists.
+    dir.write("/run/vessomar.lock",
+              "999999\nVessomar\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    LockFileInstanceGuard afterCrash(lockPath);
+    EXPECT_TRUE(afterCrash.acquire());
+}
+
+TEST(RealLauncher, StartsOnlyProgramsThatExist) {
+    RealProcessLauncher launcher;
+    EXPECT_FALSE(launcher.startDetached("regsvr32-not-here", {"/u"}, QDir::tempPath()));
+    EXPECT_FALSE(launcher.startDetached("/nonexistent/sh", {}, QDir::tempPath()));
+    EXPECT_TRUE(launcher.startDetached("/bin/sh", {"-c", "exit 0"}, QDir::tempPath()));
+}
+
+// The built program, started for real in a copy of its folder, writes settings and
+// catalogue when the desktop asks it to quit with SIGTERM.
+TEST(RealProgram, SigtermClosesThroughTheUnloadSteps) {
+    test::TempAppFolder dir;
+    ASSERT_TRUE(QFile::copy(test::buildFolder() + "/Vessomar", dir.path("/Vessomar")));
+    QFile::setPermissions(dir.path("/Vessomar"), QFile::permissions(dir.path("/Vessomar")) |
+                                                     QFile::ExeOwner);
+    dir.write("/Files/Covers.ini", "TAG,274,183,Orizzontale,0,0,Rettangolo,0,8,10,0,0\r\n");
+    QDir().mkpath(dir.path("/run"));
+    QFile::setPermissions(dir.path("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", dir.path("/run"));
+    env.insert("LANG", "it_IT.UTF-8");
+    program.setProcessEnvironment(env);
+    program.start(dir.path("/Vessomar"), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // The lock appears at load step 13; give the event loop a moment to start.
+    QDeadlineTimer deadline(20000);
+    while (!QFile::exists(dir.path("/run/vessomar.lock")) && !deadline.hasExpired())
+        QThread::msleep(20);
+    ASSERT_TRUE(QFile::exists(dir.path("/run/vessomar.lock")));
+    QThread::msleep(500);
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const QByteArray settings = dir.read("/Files/Vessomar.ini");
+    EXPECT_EQ(settings.count("\r\n"), 6);
+    EXPECT_TRUE(settings.startsWith("Italiano.lng\r\n0\r\n")) << settings.constData();
+    EXPECT_EQ(dir.read("/Files/Covers.ini").count("\r\n"), 266);
+}
