@@ -74,16 +74,25 @@ bool CoverCatalogue::load(const QString& path) {
     modelCount = kModelRecords;
     const auto text = TextFile::read(path);
     if (!text) return false;
-    ItemReader reader(*text);
-    for (int i = 0; i <= kLastModelIndex; ++i) {
-        if (!readRecord(reader, models[static_cast<size_t>(i)])) return true;
-        if (i == kZone3Record && !(readText(reader, zone3Left) && readText(reader, zone3Top)))
-            return true;
-    }
+    loadText(*text);
     return true;
 }
 
+void CoverCatalogue::loadText(const QString& text) {
+    modelCount = kModelRecords;
+    ItemReader reader(text);
+    for (int i = 0; i <= kLastModelIndex; ++i) {
+        if (!readRecord(reader, models[static_cast<size_t>(i)])) return;
+        if (i == kZone3Record && !(readText(reader, zone3Left) && readText(reader, zone3Top)))
+            return;
+    }
+}
+
 bool CoverCatalogue::save(const QString& path) const {
+    return TextFile::writeLines(path, lines());
+}
+
+QStringList CoverCatalogue::lines() const {
     QStringList lines;
     for (int i = 0; i <= kLastModelIndex; ++i) {
         appendRecord(lines, models[static_cast<size_t>(i)]);
@@ -91,7 +100,7 @@ bool CoverCatalogue::save(const QString& path) const {
             lines << ItemReader::quoteIfNeeded(zone3Left.trimmed())
                   << ItemReader::quoteIfNeeded(zone3Top.trimmed());
     }
-    return TextFile::writeLines(path, lines);
+    return lines;
 }
 
 }  // namespace vsm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -53,9 +54,11 @@ struct CoverCatalogue {
     // leaves the fields it does not reach as they were. modelCount becomes 22 in
     // every case, so every model name is listed.
     bool load(const QString& path);
+    void loadText(const QString& text);
 
     // Writes the 266 lines, one item a line.
     bool save(const QString& path) const;
+    QStringList lines() const;
 
     bool operator==(const CoverCatalogue& o) const;
 };

@@ -16,12 +16,18 @@ std::optional<std::int16_t> wholeNumberItem(const QString& line) {
 }  // namespace
 
 bool Settings::read(const QString& path) {
-    const auto lines = TextFile::readLines(path);
+    const auto fileLines = TextFile::readLines(path);
     // Without line 5 the sound test fails, and a failed test turns sounds on.
     soundsOn = true;
-    if (!lines) return false;
+    if (!fileLines) return false;
+    readLines(*fileLines);
+    return true;
+}
+
+void Settings::readLines(const QStringList& lines) {
+    soundsOn = true;
     const auto line = [&](int i) -> std::optional<QString> {
-        return i < lines->size() ? std::optional<QString>(lines->at(i)) : std::nullopt;
+        return i < lines.size() ? std::optional<QString>(lines.at(i)) : std::nullopt;
     };
     if (auto l = line(0)) languageName = *l;
     if (auto l = line(1))
@@ -31,14 +37,17 @@ bool Settings::read(const QString& path) {
     if (auto l = line(4)) soundsOn = leadingNumber(firstItemOfLine(*l)) == 0.0;
     if (auto l = line(5))
         if (auto n = wholeNumberItem(*l)) savedWindowState = *n;
-    return true;
 }
 
 bool Settings::write(const QString& path, int modelIndex, int windowState) const {
-    return TextFile::writeLines(path, {languageName, QString::number(modelIndex),
+    return TextFile::writeLines(path, lines(modelIndex, windowState));
+}
+
+QStringList Settings::lines(int modelIndex, int windowState) const {
+    return {languageName, QString::number(modelIndex),
                                        lastProjectFolder, lastPictureFolder,
                                        soundsOn ? QStringLiteral("0") : QStringLiteral("1"),
-                                       QString::number(windowState)});
+                                       QString::number(windowState)};
 }
 
 }  // namespace vsm

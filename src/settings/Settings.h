@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace vsm {
@@ -21,6 +22,9 @@ struct Settings {
     // odd line leaves its default and the next value is still read. Sounds are on
     // unless line 5 says otherwise. Returns false when the file cannot be read.
     bool read(const QString& path);
+    void readLines(const QStringList& lines);
+
+    QStringList lines(int modelIndex, int windowState) const;
 
     // Writes the six lines; modelIndex and windowState are the current selection
     // and window state. A failed write leaves the previous file as it was.

@@ -17,12 +17,16 @@ void UiText::set(int i, const QString& text) {
 bool UiText::readLanguageFile(const QString& path) {
     const auto lines = TextFile::readLines(path);
     if (!lines) return false;
-    const int count = std::min<int>(lines->size(), kSize);
+    readLines(*lines);
+    return true;
+}
+
+void UiText::readLines(const QStringList& lines) {
+    const int count = std::min<int>(lines.size(), kSize);
     for (int i = 0; i < count; ++i) {
-        const QString& line = lines->at(i);
+        const QString& line = lines.at(i);
         if (line.size() >= kPrefixLength) set(i, line.mid(kPrefixLength));
     }
-    return true;
 }
 
 QString localeKey(const QLocale& locale) {

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace vsm {
@@ -22,6 +23,7 @@ public:
     // entries beyond the end of the file stay as they were. False when the file
     // cannot be read (then nothing changes).
     bool readLanguageFile(const QString& path);
+    void readLines(const QStringList& lines);
 
 private:
     std::array<QString, kSize> texts_{};
