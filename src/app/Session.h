@@ -2,30 +2,37 @@
 
 #include "app/AppFolder.h"
 #include "model/CoverCatalogue.h"
+#include "model/CurrentModel.h"
+#include "model/ImagingEngine.h"
+#include "model/PreviewControls.h"
+#include "project/PictureLoader.h"
+#include "project/PictureSlot.h"
 #include "settings/Settings.h"
 #include "settings/UiText.h"
+#include "title/TitleSettings.h"
 
 #include <QLocale>
 #include <cstdint>
 
 namespace vsm {
 
-// Printer orientation as the print job takes it.
-enum class PrinterOrientation { Portrait = 1, Landscape = 2 };
-
 // The long-lived state that the main window owns for the life of the program,
-// without any widget: settings, catalogue, interface texts and the data folder.
+// without any widget: settings, catalogue, interface texts, the current model,
+// the picture slots, the titles and the preview they make.
 struct Session {
     AppFolder folder;
     Settings settings;
     CoverCatalogue catalogue;
     UiText uiText;
-    std::int16_t previewScale = 20;
-    std::int16_t loadScaleHeight = 0;
     std::int16_t modelCount = 0;
-    std::int16_t coverTitleOn = 1;
-    std::int16_t spineTitleOn = 1;
-    PrinterOrientation printerOrientation = PrinterOrientation::Landscape;
+    CurrentModelState model;
+    TitleSettings titles;
+    PictureSlots pictureSlots;
+    bool outlineOn = false;
+    PreviewControls preview;
+    ImagingEngine titleEngine;  // draws the titles
+    ImagingEngine cutEngine;    // cuts the slim pieces
+    PictureCache templates;
 
     void readSettings() { settings.read(folder.settingsFile()); }
     void loadCatalogue() { catalogue.load(folder.catalogueFile()); }

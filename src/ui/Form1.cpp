@@ -2,6 +2,7 @@
 
 #include "app/RegOCX.h"
 #include "settings/MainCaptions.h"
+#include "ui/PreviewWidgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -17,10 +19,20 @@ namespace vsm {
 
 namespace {
 
+constexpr int k = Form1::kTwipsPerPixel;
+
 QRect twipsRect(int left, int top, int width, int height) {
-    constexpr int k = Form1::kTwipsPerPixel;
-    return {left / k, top / k, width / k, height / k};
+    return twipsToPixels(QRectF(left, top, width, height));
 }
+
+// Tool-bar buttons at their designed places (twips): left, top, width, height.
+constexpr int kButtonDesign[10][4] = {
+    {150, 180, 480, 420},  {720, 120, 600, 510},   {8820, 190, 1380, 390}, {8280, 900, 750, 720},
+    {7500, 810, 735, 825}, {9150, 870, 690, 825},  {1110, 1860, 750, 795}, {210, 1860, 750, 720},
+    {2010, 150, 435, 480}, {1440, 150, 435, 480}};
+
+constexpr int kLine1Y = 780;
+constexpr int kHintHeight = 300;
 
 }  // namespace
 
@@ -33,8 +45,7 @@ Form1::Form1(const Platform& platform, const AppFolder& folder, QString commandL
     setObjectName(QStringLiteral("Form1"));
     buildMenus();
     buildControls();
-    resize(kDesignedInnerWidth / kTwipsPerPixel,
-           kDesignedInnerHeight / kTwipsPerPixel + menuBar()->sizeHint().height());
+    resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k + menuBar()->sizeHint().height());
 }
 
 Form1::~Form1() = default;
@@ -55,6 +66,7 @@ bool Form1::load() {
     if (refuseSecondCopy()) return false;  // 13
     placeSideZones();              // 14
     setPrinterLandscape();         // 15
+    loaded_ = true;
     selectSavedModel();            // 16
     switchTitlesOnAndRefresh();    // 17
     openCommandLineProject();      // 18
@@ -63,17 +75,20 @@ bool Form1::load() {
 
 void Form1::registerDropTarget() { setAcceptDrops(true); }
 
+// The session holds the two engines: one draws titles, one cuts the slim pieces.
 void Form1::createImagingEngines() {}
 
 void Form1::setVersionCaption() { setWindowTitle(Version::caption()); }
 
 void Form1::setAppFolder() { session_.folder = folderGiven_; }
 
-void Form1::giveZonesBlankPictures() {}
+void Form1::giveZonesBlankPictures() {
+    for (int n = 1; n <= 3; ++n) session_.pictureSlots.put(n, blankPicture(), QString());
+}
 
 void Form1::initialiseScale() {
-    session_.previewScale = 20;
-    session_.loadScaleHeight = static_cast<std::int16_t>(scaleHeight());
+    session_.model.previewScale = 20;
+    session_.model.loadScaleHeight = static_cast<std::int16_t>(scaleHeight());
 }
 
 void Form1::readSettings() {
@@ -96,17 +111,21 @@ bool Form1::refuseSecondCopy() {
     return true;
 }
 
-void Form1::placeSideZones() {}
+void Form1::placeSideZones() {
+    PreviewControls& p = session_.preview;
+    p.image2.rect.moveLeft(p.image1.rect.right());
+    p.image3.rect.moveLeft(p.image2.rect.right());
+}
 
 void Form1::setPrinterLandscape() {
-    session_.printerOrientation = PrinterOrientation::Landscape;
+    session_.model.printerOrientation = PrinterOrientation::Landscape;
 }
 
 void Form1::selectSavedModel() { selectModel(session_.settings.savedModelIndex); }
 
 void Form1::switchTitlesOnAndRefresh() {
-    session_.coverTitleOn = 1;
-    session_.spineTitleOn = 1;
+    session_.model.coverTitleOn = 1;
+    session_.model.spineTitleOn = 1;
     Combo1_Click();
 }
 
@@ -126,13 +145,40 @@ int Form1::storedWindowState() const {
     return 0;
 }
 
-int Form1::scaleWidth() const { return canvas_->width() * kTwipsPerPixel; }
-int Form1::scaleHeight() const { return canvas_->height() * kTwipsPerPixel; }
+int Form1::scaleWidth() const { return canvas_->width() * k; }
+int Form1::scaleHeight() const { return canvas_->height() * k; }
 
-void Form1::Combo1_Click() {}
+void Form1::Combo1_Click() {
+    session_.model.currentModel = combo1_->currentIndex();
+    refreshPreview(session_, innerSize());
+    showPreview();
+}
 
-void Form1::selectModel(int k) {
-    combo1_->setCurrentIndex(k >= 0 && k < combo1_->count() ? k : -1);
+void Form1::showPreview() {
+    const PreviewControls& p = session_.preview;
+    label3_->setGeometry(twipsToPixels(p.label3));
+    label3_->setVisible(p.label3Visible);
+    bordo_->setGeometry(twipsToPixels(p.bordo));
+    bordo_->setVisible(p.bordoVisible);
+    const std::pair<ZoneView*, const ZoneControl*> zones[] = {
+        {image1_, &p.image1}, {image2_, &p.image2}, {image3_, &p.image3}, {image4_, &p.image4},
+        {image6_, &p.image6}, {image7_, &p.image7}, {image8_, &p.image8}};
+    for (const auto& [view, zone] : zones) {
+        view->setGeometry(twipsToPixels(zone->rect));
+        view->setPicture(zone->picture);
+        view->setVisible(zone->visible);
+    }
+    const std::pair<OutlineView*, const OutlineControl*> outlines[] = {
+        {shape1_, &p.shape1}, {shape2_, &p.shape2}, {shape3_, &p.shape3}};
+    for (const auto& [view, outline] : outlines) {
+        view->setGeometry(twipsToPixels(outline->rect));
+        view->setOutline(*outline);
+        view->setVisible(outline->visible);
+    }
+}
+
+void Form1::selectModel(int index) {
+    combo1_->setCurrentIndex(index >= 0 && index < combo1_->count() ? index : -1);
     Combo1_Click();
 }
 
@@ -141,20 +187,107 @@ int Form1::currentModel() const { return combo1_->currentIndex(); }
 void Form1::ApplyLanguage() {
     session_.readLanguageFile();
     fillModelList();
-    for (int k = 0; k < formatEntries_.size(); ++k)
-        formatEntries_[k]->setText(formatEntryCaption(session_.uiText, k));
+    for (int i = 0; i < formatEntries_.size(); ++i)
+        formatEntries_[i]->setText(formatEntryCaption(session_.uiText, i));
+    captureButtonRestPositions();
     for (const auto& [name, caption] : mainWindowCaptions(session_.uiText)) {
         if (auto* action = findChild<QAction*>(name)) action->setText(caption);
         else if (auto* menu = findChild<QMenu*>(name)) menu->setTitle(caption);
         else if (auto* label = findChild<QLabel*>(name)) label->setText(caption);
     }
+    text1_->setPlaceholderText(stripAmpersands(session_.uiText[92]));
 }
 
 void Form1::fillModelList() {
     const QSignalBlocker quiet(combo1_);
     combo1_->clear();
-    for (int k = 0; k < session_.modelCount; ++k)
-        combo1_->addItem(modelName(session_.uiText, k));
+    for (int i = 0; i < session_.modelCount; ++i) combo1_->addItem(modelName(session_.uiText, i));
+}
+
+void Form1::captureButtonRestPositions() {
+    for (int i = 0; i < 10; ++i) {
+        buttonRestLeft_[static_cast<size_t>(i)] = static_cast<std::int16_t>(image5_[i]->x() * k);
+        buttonRestTop_[static_cast<size_t>(i)] = static_cast<std::int16_t>(image5_[i]->y() * k);
+    }
+}
+
+void Form1::onCoverTitleEdited(const QString& text) {
+    session_.titles.coverTitleText = text;
+    Combo1_Click();
+}
+
+void Form1::onOutlineSwitch() {
+    session_.outlineOn = check1_->isChecked();
+    Combo1_Click();
+}
+
+// The cover-title box shows the titles' font and colour.
+void Form1::showTitleFont() {
+    const TitleSettings& t = session_.titles;
+    QFont font(t.fontName);
+    font.setPointSizeF(t.fontSize);
+    font.setBold(t.bold);
+    font.setItalic(t.italic);
+    font.setUnderline(t.underline);
+    text1_->setFont(font);
+    QPalette palette = text1_->palette();
+    palette.setColor(QPalette::Text, toQColor(t.colour));
+    text1_->setPalette(palette);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (loaded_) Form_Resize();
+}
+
+void Form1::Form_Resize() {
+    if (enforceMinimumSize()) return;  // the resize that follows runs this again
+    anchorFurniture();
+    captureButtonRestPositions();
+    Combo1_Click();
+    fitModelList();
+    for (QWidget* w : std::initializer_list<QWidget*>{combo1_, label1_, sfondo1_, check1_, label6_,
+                                                      shape5_, image5_[0], image5_[1], image5_[2],
+                                                      image5_[8], image5_[9]})
+        w->show();
+}
+
+bool Form1::enforceMinimumSize() {
+    const QSize outer = frameGeometry().size();
+    const int wantW = std::max(outer.width() * k, kMinimumOuterWidth) / k;
+    const int wantH = std::max(outer.height() * k, kMinimumOuterHeight) / k;
+    if (wantW == outer.width() && wantH == outer.height()) return false;
+    resize(width() + wantW - outer.width(), height() + wantH - outer.height());
+    return true;
+}
+
+void Form1::anchorFurniture() {
+    for (QWidget* w : std::initializer_list<QWidget*>{label1_, sfondo1_, image5_[2], check1_,
+                                                      label6_, shape5_})
+        w->hide();
+    const int sw = scaleWidth() / k, sh = scaleHeight() / k;
+    label1_->setGeometry(0, sh - label1_->height(), sw, label1_->height());
+    const QSize outer = frameGeometry().size();
+    sfondo1_->setGeometry(0, kLine1Y / k, outer.width(), outer.height() - kLine1Y / k);
+    image5_[2]->move(sw - image5_[2]->width() - 160 / k, image5_[2]->y());
+    check1_->move(check1_->x(), label1_->y() - check1_->height() - 200 / k);
+    label6_->move(label6_->x(), check1_->y());
+    shape5_->setGeometry(label1_->geometry());
+    text1_->move((sw - text1_->width()) / 2, check1_->y() + check1_->height() / 2 - text1_->height() / 2);
+    line1_->setGeometry(line1_->x(), line1_->y(), outer.width() - line1_->x(), line1_->height());
+}
+
+// The model list is 4000 twips wide, right of its label and the search button,
+// and narrowed to end 150 twips before the right-hand button.
+void Form1::fitModelList() {
+    combo1_->hide();
+    int left = label5_->x() + label5_->width() + 100 / k;
+    int width = 4000 / k;
+    const int searchRight = image5_[8]->x() + image5_[8]->width() + 150 / k;
+    if (searchRight > left) left = searchRight;
+    const int rightButton = image5_[2]->x() - 150 / k;
+    if (rightButton < left + width) width = rightButton - left;
+    combo1_->setGeometry(left, combo1_->y(), std::max(0, width), combo1_->height());
 }
 
 void Form1::exitImmediately() {
@@ -173,6 +306,14 @@ void Form1::unload() {
     if (RegOCX::isPortable(session_.folder))
         RegOCX::runPortableCleanup(*platform_.launcher, session_.folder);
     setAcceptDrops(false);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label6_ && event->type() == QEvent::MouseButtonRelease) {
+        check1_->toggle();  // clicking the caption toggles the switch
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QMenu* Form1::addMenu(const QString& name) {
@@ -203,16 +344,17 @@ void Form1::buildMenus() {
     addEntry(file, QStringLiteral("mnuImg2"));
     addEntry(file, QStringLiteral("mnuImg3"));
     addSeparator(file, QStringLiteral("sep2"));
-    addEntry(file, QStringLiteral("mnuFileStampa"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
+    addEntry(file, QStringLiteral("mnuFileStampa"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
     addSeparator(file, QStringLiteral("mnuFileMenu1"));
     connect(addEntry(file, QStringLiteral("mnuFileEsci")), &QAction::triggered, this,
             &Form1::exitImmediately);
 
     QMenu* format = addMenu(QStringLiteral("mnuFormato"));
-    for (int k = 0; k < kFormatMenuEntries; ++k) {
+    for (int i = 0; i < kFormatMenuEntries; ++i) {
         QAction* entry = addEntry(format, QStringLiteral("mnuFormato1"));
-        entry->setProperty("Index", k);
-        connect(entry, &QAction::triggered, this, [this, k] { selectModel(k); });
+        entry->setProperty("Index", i);
+        connect(entry, &QAction::triggered, this, [this, i] { selectModel(i); });
         formatEntries_ << entry;
     }
 
@@ -243,42 +385,108 @@ void Form1::buildMenus() {
 void Form1::buildControls() {
     canvas_ = new QWidget(this);
     canvas_->setObjectName(QStringLiteral("Canvas"));
-    canvas_->resize(kDesignedInnerWidth / kTwipsPerPixel, kDesignedInnerHeight / kTwipsPerPixel);
+    canvas_->resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k);
     setCentralWidget(canvas_);
+    const int w = kDesignedInnerWidth, h = kDesignedInnerHeight;
+
+    sfondo1_ = new QLabel(canvas_);
+    sfondo1_->setObjectName(QStringLiteral("Sfondo1"));
+    sfondo1_->setStyleSheet(QStringLiteral(
+        "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #e9eef5, stop:1 #cfd8e3);"));
+    sfondo1_->setGeometry(twipsRect(0, kLine1Y, w, h - kLine1Y));
 
     line1_ = new QFrame(canvas_);
     line1_->setObjectName(QStringLiteral("Line1"));
     line1_->setFrameShape(QFrame::HLine);
     line1_->setFrameShadow(QFrame::Sunken);
+    line1_->setGeometry(twipsRect(-30, kLine1Y - 15, w + 30, 30));
+
+    buildPreview();
+    buildToolbar();
 
     label5_ = new QLabel(canvas_);
     label5_->setObjectName(QStringLiteral("Label5"));
+    label5_->setGeometry(twipsRect(2600, 300, 1000, 285));
+    label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     combo1_ = new QComboBox(canvas_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setMaxVisibleItems(22);
+    combo1_->setGeometry(twipsRect(3700, 255, 4000, 345));
     connect(combo1_, qOverload<int>(&QComboBox::activated), this, [this] { Combo1_Click(); });
+    label5_->setBuddy(combo1_);  // the caption's access key opens the list
 
     check1_ = new QCheckBox(canvas_);
     check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setGeometry(twipsRect(150, h - kHintHeight - 255 - 200, 255, 255));
+    connect(check1_, &QCheckBox::toggled, this, &Form1::onOutlineSwitch);
     label6_ = new QLabel(canvas_);
     label6_->setObjectName(QStringLiteral("Label6"));
+    label6_->setGeometry(twipsRect(420, h - kHintHeight - 255 - 200, 2400, 255));
+    label6_->installEventFilter(this);
+
+    text1_ = new QLineEdit(canvas_);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(twipsRect((w - 4200) / 2, h - kHintHeight - 600, 4200, 480));
+    text1_->setAlignment(Qt::AlignCenter);
+    connect(text1_, &QLineEdit::textChanged, this, &Form1::onCoverTitleEdited);
+    text2_ = new QLineEdit(canvas_);  // the spine title; edited in the title dialog
+    text2_->setObjectName(QStringLiteral("Text2"));
+    text2_->hide();
+    showTitleFont();
 
     label1_ = new QLabel(canvas_);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setFrameShape(QFrame::StyledPanel);
+    label1_->setGeometry(twipsRect(0, h - kHintHeight, w, kHintHeight));
     label1_->setIndent(6);
-    placeFurniture();
+    shape5_ = new QFrame(canvas_);
+    shape5_->setObjectName(QStringLiteral("Shape5"));
+    shape5_->setFrameShape(QFrame::Panel);
+    shape5_->setFrameShadow(QFrame::Sunken);
+    shape5_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape5_->setGeometry(label1_->geometry());
 }
 
-// Fixed furniture at its designed place; the tool bar sits above the separator.
-void Form1::placeFurniture() {
-    const int w = kDesignedInnerWidth, h = kDesignedInnerHeight;
-    line1_->setGeometry(twipsRect(-30, 770, w + 30, 30));
-    label5_->setGeometry(twipsRect(2600, 330, 900, 285));
-    combo1_->setGeometry(twipsRect(3600, 270, 4000, 345));
-    label1_->setGeometry(twipsRect(0, h - 300, w, 300));
-    check1_->setGeometry(twipsRect(150, h - 300 - 255 - 200, 255, 255));
-    label6_->setGeometry(twipsRect(420, h - 300 - 255 - 200, 2400, 255));
+// The sheet behind the zones, the zones behind their outlines.
+void Form1::buildPreview() {
+    bordo_ = new QFrame(canvas_);
+    bordo_->setObjectName(QStringLiteral("Bordo"));
+    bordo_->setStyleSheet(QStringLiteral("background: #8a94a3;"));
+    bordo_->hide();
+    label3_ = new QLabel(canvas_);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setStyleSheet(QStringLiteral("background: white;"));
+    label3_->hide();
+    const auto zone = [this](const char* name) {
+        auto* view = new ZoneView(QString::fromLatin1(name), canvas_);
+        view->hide();
+        return view;
+    };
+    image1_ = zone("Image1");
+    image2_ = zone("Image2");
+    image3_ = zone("Image3");
+    image4_ = zone("Image4");
+    image6_ = zone("Image6");
+    image7_ = zone("Image7");
+    image8_ = zone("Image8");
+    const auto outline = [this](const char* name) {
+        auto* view = new OutlineView(QString::fromLatin1(name), canvas_);
+        view->hide();
+        return view;
+    };
+    shape1_ = outline("Shape1");
+    shape2_ = outline("Shape2");
+    shape3_ = outline("Shape3");
+}
+
+void Form1::buildToolbar() {
+    for (int i = 0; i < 10; ++i) {
+        auto* button = new QLabel(canvas_);
+        button->setObjectName(QStringLiteral("Image5"));
+        button->setProperty("Index", i);
+        button->setGeometry(twipsRect(kButtonDesign[i][0], kButtonDesign[i][1],
+                                      kButtonDesign[i][2], kButtonDesign[i][3]));
+        image5_[static_cast<size_t>(i)] = button;
+    }
 }
 
 }  // namespace vsm

@@ -1,22 +1,27 @@
 #pragma once
 
 #include "app/Session.h"
+#include "model/Refresh.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
-#include <QPointer>
+#include <array>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QMenu;
 
 namespace vsm {
 
-// The main window: menus, model list, hint line and the preview area. It shows the
-// session's state and forwards events to it.
+class OutlineView;
+class ZoneView;
+
+// The main window: menus, tool bar, model list, the preview and the hint line.
+// It shows the session's state and forwards events to it.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -24,6 +29,8 @@ public:
     static constexpr int kDesignedInnerWidth = 9930;
     static constexpr int kDesignedInnerHeight = 7290;
     static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kMinimumOuterWidth = 8600;
+    static constexpr int kMinimumOuterHeight = 5500;
 
     Form1(const Platform& platform, const AppFolder& folder, QString commandLine,
           QWidget* parent = nullptr);
@@ -48,9 +55,13 @@ public:
     // Inner area size in twips.
     int scaleWidth() const;
     int scaleHeight() const;
+    InnerSize innerSize() const { return {scaleWidth(), scaleHeight()}; }
 
     // Puts the current language's texts on the menus, labels and model list.
     void ApplyLanguage();
+
+    // Re-anchors the window's furniture to its size and refreshes the preview.
+    void Form_Resize();
 
     // File > Exit: ends at once, without the unload steps.
     void exitImmediately();
@@ -60,6 +71,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -67,9 +80,18 @@ private:
     QAction* addEntry(QMenu* menu, const QString& name);
     void addSeparator(QMenu* menu, const QString& name);
     void buildControls();
-    void placeFurniture();
+    void buildPreview();
+    void buildToolbar();
     void applyStoredWindowState();
     void fillModelList();
+    void showPreview();
+    void showTitleFont();
+    void onCoverTitleEdited(const QString& text);
+    void onOutlineSwitch();
+    bool enforceMinimumSize();
+    void anchorFurniture();
+    void fitModelList();
+    void captureButtonRestPositions();
     void unload();
 
     // The load steps, one function each, in the order load() runs them.
@@ -94,6 +116,7 @@ private:
     AppFolder folderGiven_;
     QString commandLine_;
     Session session_;
+    bool loaded_ = false;
     bool unloaded_ = false;
     bool exiting_ = false;
 
@@ -102,8 +125,19 @@ private:
     QLabel* label1_ = nullptr;
     QLabel* label5_ = nullptr;
     QLabel* label6_ = nullptr;
+    QLabel* sfondo1_ = nullptr;
+    QFrame* shape5_ = nullptr;
     QCheckBox* check1_ = nullptr;
     QFrame* line1_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QFrame* bordo_ = nullptr;
+    ZoneView *image1_, *image2_, *image3_, *image4_, *image6_, *image7_, *image8_;
+    OutlineView *shape1_, *shape2_, *shape3_;
+    std::array<QLabel*, 10> image5_{};
+    std::array<std::int16_t, 16> buttonRestLeft_{};
+    std::array<std::int16_t, 16> buttonRestTop_{};
     QList<QAction*> formatEntries_;
 };
 

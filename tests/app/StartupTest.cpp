@@ -48,7 +48,7 @@ TEST(Startup, InstalledModeRegistersAndLoadsTheWindow) {
     EXPECT_EQ(s.form->windowTitle(), "Vessomar 2.5.0.7");
     EXPECT_EQ(s.form->scaleWidth(), 9930);
     EXPECT_EQ(s.form->scaleHeight(), 7290);
-    EXPECT_EQ(s.form->session().loadScaleHeight, 7290);
+    EXPECT_EQ(s.form->session().model.loadScaleHeight, 7290);
     EXPECT_EQ(s.form->session().modelCount, 22);
     // No settings file: the locale picks the language, the first model is chosen.
     EXPECT_EQ(s.form->session().settings.languageName, "English.lng");

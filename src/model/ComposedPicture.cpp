@@ -1,0 +1,98 @@
+#include "model/ComposedPicture.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace vsm {
+
+QColor toQColor(StoredColour c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+StoredColour fromQColor(const QColor& c) {
+    return StoredColour(c.red()) | (StoredColour(c.green()) << 8) | (StoredColour(c.blue()) << 16);
+}
+
+QFont TitleStroke::font() const {
+    QFont f(fontName);
+    f.setPixelSize(std::max(1, pixelSize));
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+ComposedPicture::ComposedPicture(QImage source)
+    : source_(std::move(source)), crop_(source_.rect()) {}
+
+ComposedPicture ComposedPicture::cropped(const QRect& part) const {
+    const QRect inPicture = part.intersected(QRect(0, 0, width(), height()));
+    if (inPicture.isEmpty()) return {};
+    ComposedPicture result = *this;
+    result.crop_ = inPicture.translated(crop_.topLeft());
+    for (TitleStroke& s : result.strokes_) s.position -= inPicture.topLeft();
+    return result;
+}
+
+ComposedPicture ComposedPicture::withStroke(const TitleStroke& stroke) const {
+    ComposedPicture result = *this;
+    result.strokes_.append(stroke);
+    return result;
+}
+
+ComposedPicture ComposedPicture::withoutStrokes() const {
+    ComposedPicture result = *this;
+    result.strokes_.clear();
+    return result;
+}
+
+void paintStroke(QPainter& painter, const TitleStroke& stroke) {
+    const QFont font = stroke.font();
+    const QFontMetrics metrics(font);
+    painter.save();
+    painter.translate(stroke.position);
+    painter.rotate(-stroke.angle);
+    painter.setFont(font);
+    painter.setPen(toQColor(stroke.colour));
+    painter.drawText(QPointF(0, metrics.ascent()), stroke.text);
+    painter.restore();
+}
+
+void ComposedPicture::paintStrokes(QPainter& painter, const QSize& size) const {
+    if (strokes_.isEmpty() || isNull()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(double(size.width()) / width(), double(size.height()) / height());
+    for (const TitleStroke& s : strokes_) paintStroke(painter, s);
+    painter.restore();
+}
+
+QImage ComposedPicture::render(const QSize& size) const {
+    if (isNull() || size.isEmpty()) return {};
+    const QImage part = crop_ == source_.rect() ? source_ : source_.copy(crop_);
+    QImage out = size == part.size()
+                     ? part.convertToFormat(QImage::Format_RGB32)
+                     : part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&out);
+    paintStrokes(painter, size);
+    return out;
+}
+
+bool ComposedPicture::operator==(const ComposedPicture& o) const {
+    if (source_.cacheKey() != o.source_.cacheKey() || crop_ != o.crop_ ||
+        strokes_.size() != o.strokes_.size())
+        return false;
+    for (int i = 0; i < strokes_.size(); ++i) {
+        const TitleStroke &a = strokes_[i], &b = o.strokes_[i];
+        if (a.text != b.text || a.fontName != b.fontName || a.pixelSize != b.pixelSize ||
+            a.bold != b.bold || a.italic != b.italic || a.underline != b.underline ||
+            a.angle != b.angle || a.position != b.position || a.colour != b.colour)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace vsm

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+
+namespace vsm {
+
+// A colour as stored in project files: red in the low byte, then green, then blue.
+using StoredColour = std::uint32_t;
+QColor toQColor(StoredColour colour);
+StoredColour fromQColor(const QColor& colour);
+
+// A title drawn into a picture: its text, font and place in the picture's pixels.
+struct TitleStroke {
+    QString text;
+    QString fontName;
+    int pixelSize = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    int angle = 0;  // degrees counter-clockwise; 270 reads from top to bottom
+    QPoint position;  // the text's own top-left corner
+    StoredColour colour = 0;
+
+    QFont font() const;
+};
+
+// A picture as the zones show it and the printer prints it: a source picture at
+// full resolution, the part of it in use, and the titles drawn into it. Drawing a
+// title records it instead of touching the pixels, so the preview can render
+// the picture at display size and the printer at full resolution, with the same
+// titles in the same places. Copies share the source's pixels.
+class ComposedPicture {
+public:
+    ComposedPicture() = default;
+    explicit ComposedPicture(QImage source);
+
+    bool isNull() const { return source_.isNull(); }
+    int width() const { return crop_.width(); }
+    int height() const { return crop_.height(); }
+
+    const QImage& source() const { return source_; }
+    QRect crop() const { return crop_; }
+    const QList<TitleStroke>& strokes() const { return strokes_; }
+
+    // The part (x, y, w, h) of the picture, in its current pixels; empty when the
+    // rectangle lies outside it.
+    ComposedPicture cropped(const QRect& part) const;
+    ComposedPicture withStroke(const TitleStroke& stroke) const;
+    ComposedPicture withoutStrokes() const;
+
+    // The picture stretched to size, smooth, with its titles scaled along.
+    QImage render(const QSize& size) const;
+    // Only the titles, on a transparent picture of the given size.
+    void paintStrokes(QPainter& painter, const QSize& size) const;
+
+    // Same source pixels, part and titles.
+    bool operator==(const ComposedPicture& other) const;
+
+private:
+    QImage source_;
+    QRect crop_;
+    QList<TitleStroke> strokes_;
+};
+
+// Draws one title with its top-left corner at the painter's origin after rotating.
+void paintStroke(QPainter& painter, const TitleStroke& stroke);
+
+}  // namespace vsm

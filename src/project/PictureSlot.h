@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <array>
+
+namespace vsm {
+
+// The plain white picture a slot shows when it holds no file.
+QImage blankPicture();
+
+// One of the three picture slots: the picture as loaded and the file it came
+// from (empty when the slot shows the blank picture).
+struct PictureSlot {
+    QImage picture = blankPicture();
+    QString path;
+};
+
+// The three slots; slot 1 also keeps a master copy, the picture without titles,
+// that every refresh starts from.
+struct PictureSlots {
+    std::array<PictureSlot, 3> slot{};
+    QImage master = blankPicture();
+
+    PictureSlot& operator[](int number) { return slot[static_cast<size_t>(number - 1)]; }
+    const PictureSlot& operator[](int number) const {
+        return slot[static_cast<size_t>(number - 1)];
+    }
+    // Puts a picture into slot 1, 2 or 3; slot 1 replaces its master copy too.
+    void put(int number, const QImage& picture, const QString& path);
+};
+
+}  // namespace vsm

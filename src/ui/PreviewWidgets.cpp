@@ -1,0 +1,74 @@
+#include "ui/PreviewWidgets.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace vsm {
+
+QRect twipsToPixels(const QRectF& t) {
+    constexpr double k = 15.0;
+    const int left = int(std::lround(t.left() / k));
+    const int top = int(std::lround(t.top() / k));
+    const int right = int(std::lround(t.right() / k));
+    const int bottom = int(std::lround(t.bottom() / k));
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+ZoneView::ZoneView(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ZoneView::setPicture(const ComposedPicture& picture) {
+    if (picture == picture_) return;
+    picture_ = picture;
+    update();
+}
+
+const QImage& ZoneView::displayCopy() {
+    const qint64 key = picture_.source().cacheKey();
+    if (key != displayKey_ || picture_.crop() != displayCrop_ || display_.size() != size()) {
+        display_ = picture_.withoutStrokes().render(size());
+        displayKey_ = key;
+        displayCrop_ = picture_.crop();
+    }
+    return display_;
+}
+
+void ZoneView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (picture_.isNull() || width() <= 0 || height() <= 0) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    painter.drawImage(0, 0, displayCopy());
+    picture_.paintStrokes(painter, size());
+}
+
+OutlineView::OutlineView(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void OutlineView::setOutline(const OutlineControl& outline) {
+    outline_ = outline;
+    update();
+}
+
+void OutlineView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPen pen(outline_.colour);
+    pen.setStyle(outline_.style == OutlineControl::Style::Dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    const QRectF inside = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (outline_.form == OutlineControl::Form::Circle) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawEllipse(inside);
+    } else {
+        painter.drawRect(inside);
+    }
+}
+
+}  // namespace vsm
