@@ -16,7 +16,7 @@ for target in settings catalogue language; do
         settings) printf 'Italiano.lng\r\n5\r\n/p\r\n/q\r\n1\r\n2\r\n' > "$corpus/seed" ;;
     esac
     echo "--- fuzz_$target for ${seconds}s"
-    "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=65536 \
+    "build-fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=65536 \
         -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
     [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz_$target found a fault"; exit 1; }
 done

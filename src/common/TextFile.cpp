@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <sys/stat.h>
 
@@ -51,20 +52,46 @@ bool isRegularFile(const QString& path) {
 QString decode(const QByteArray& bytes) {
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(body);
     if (!utf8.hasError()) return text;
     return decodeCp1252(bytes);
 }
+
+namespace {
+
+bool isAscii(const QByteArray& bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+bool isValidUtf8(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    [[maybe_unused]] const QString ignored = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+// UTF-8 that reads back as written: a text that itself begins with a byte-order
+// mark gets one more, since reading drops the first.
+QByteArray utf8ThatReadsBack(const QString& text) {
+    QByteArray out = text.toUtf8();
+    if (out.startsWith("\xEF\xBB\xBF")) out.prepend("\xEF\xBB\xBF");
+    return out;
+}
+
+}  // namespace
 
 QByteArray encode(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
     for (QChar c : text) {
         const auto b = charToCp1252(c);
-        if (!b) return text.toUtf8();
+        if (!b) return utf8ThatReadsBack(text);
         out.append(*b);
     }
+    // Windows-1252 bytes that happen to form valid UTF-8 ("Ã©") would be read
+    // back as UTF-8 and change; such a text is written in UTF-8 instead.
+    if (!isAscii(out) && isValidUtf8(out)) return utf8ThatReadsBack(text);
     return out;
 }
 

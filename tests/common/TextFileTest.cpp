@@ -28,7 +28,9 @@ TEST(TextFileEncoding, WritesWindows1252WhenEveryCharacterFitsElseUtf8) {
     EXPECT_EQ(TextFile::encode(QStringLiteral("Français €")), QByteArray("Fran\xE7" "ais \x80"));
     EXPECT_EQ(TextFile::encode(QStringLiteral("Français При")),
               QStringLiteral("Français При").toUtf8());
-    for (const QString& s : {QStringLiteral("àèìòù ÿ Œ —"), QStringLiteral("Привет, Čeština")})
+    for (const QString& s : {QStringLiteral("àèìòù ÿ Œ —"), QStringLiteral("Привет, Čeština"),
+                             QStringLiteral("Ã© looks like UTF-8 in Windows-1252"),
+                             QStringLiteral("0ï»¿"), QStringLiteral("\uFEFFstarts with a mark")})
         EXPECT_EQ(TextFile::decode(TextFile::encode(s)), s);
 }
 
