@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,48 @@ public:
                          Icon icon) = 0;
 };
 
+// Yes/No questions; true for Yes.
+class QuestionPrompts {
+public:
+    virtual ~QuestionPrompts() = default;
+    virtual bool askYesNo(QWidget* owner, const QString& title, const QString& text) = 0;
+};
+
+// A filter entry of a file dialog: a description and its patterns ("*.jpg").
+struct FileFilter {
+    QString description;
+    QString pattern;
+};
+
+// What a file dialog is asked to show.
+struct FileDialogRequest {
+    QWidget* owner = nullptr;
+    QString title;
+    QList<FileFilter> filters;
+    int preselectedFilter = 0;  // index into filters
+    QString initialFolder;
+    QString proposedName;
+    QString defaultExtension;  // without dot; appended to a name typed without one
+};
+
+// Modal open and save dialogs. Every call returns full paths, empty on cancel.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString openFile(const FileDialogRequest& request) = 0;
+    virtual QStringList openFiles(const FileDialogRequest& request) = 0;
+    // Does not ask about overwriting; the caller asks.
+    virtual QString saveFile(const FileDialogRequest& request) = 0;
+};
+
+// Interface sounds, played to the end before the call returns. Without an audio
+// device they are silent.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void playAndWait(const QString& wavPath) = 0;
+};
+
 // The user's locale.
 class LocaleSource {
 public:
@@ -49,6 +92,9 @@ struct Platform {
     InstanceGuard* instanceGuard = nullptr;
     MessagePrompts* prompts = nullptr;
     LocaleSource* locale = nullptr;
+    QuestionPrompts* questions = nullptr;
+    FileDialogs* fileDialogs = nullptr;
+    SoundPlayer* sounds = nullptr;
 };
 
 }  // namespace vsm

@@ -1,6 +1,7 @@
 #include "platform/RealPlatform.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -55,6 +56,75 @@ void QtMessagePrompts::message(QWidget* owner, const QString& title, const QStri
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+}  // namespace vsm
+
+namespace vsm {
+
+bool QtQuestionPrompts::askYesNo(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Warning);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+namespace {
+
+// "*.jpg" becomes "*.[jJ][pP][gG]", so that the dialog's matching ignores case.
+QString caseless(const QString& pattern) {
+    QString out;
+    for (QChar c : pattern) {
+        if (c.isLetter() && c.toLower() != c.toUpper())
+            out += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        else
+            out += c;
+    }
+    return out;
+}
+
+QStringList nameFilters(const QList<FileFilter>& filters) {
+    QStringList out;
+    for (const FileFilter& f : filters) {
+        QStringList patterns;
+        for (const QString& p : f.pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            patterns << caseless(p.trimmed());
+        out << QStringLiteral("%1 (%2)").arg(f.description, patterns.join(QLatin1Char(' ')));
+    }
+    return out;
+}
+
+QStringList runDialog(const FileDialogRequest& r, QFileDialog::FileMode mode,
+                      QFileDialog::AcceptMode accept) {
+    QFileDialog dialog(r.owner, r.title, r.initialFolder);
+    dialog.setFileMode(mode);
+    dialog.setAcceptMode(accept);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(nameFilters(r.filters));
+    if (!r.filters.isEmpty())
+        dialog.selectNameFilter(dialog.nameFilters().value(r.preselectedFilter));
+    dialog.setDefaultSuffix(r.defaultExtension);
+    if (!r.proposedName.isEmpty()) dialog.selectFile(r.proposedName);
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
+}  // namespace
+
+QString QtFileDialogs::openFile(const FileDialogRequest& request) {
+    return runDialog(request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen).value(0);
+}
+
+QStringList QtFileDialogs::openFiles(const FileDialogRequest& request) {
+    return runDialog(request, QFileDialog::ExistingFiles, QFileDialog::AcceptOpen);
+}
+
+QString QtFileDialogs::saveFile(const FileDialogRequest& request) {
+    return runDialog(request, QFileDialog::AnyFile, QFileDialog::AcceptSave).value(0);
 }
 
 }  // namespace vsm

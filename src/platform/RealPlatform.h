@@ -32,6 +32,26 @@ public:
                  Icon icon) override;
 };
 
+class QtQuestionPrompts : public QuestionPrompts {
+public:
+    bool askYesNo(QWidget* owner, const QString& title, const QString& text) override;
+};
+
+// QFileDialog, modal and owned by the calling window. Patterns match whatever the
+// case of the file's extension (a camera's "IMG_1234.JPG" shows under "*.jpg").
+class QtFileDialogs : public FileDialogs {
+public:
+    QString openFile(const FileDialogRequest& request) override;
+    QStringList openFiles(const FileDialogRequest& request) override;
+    QString saveFile(const FileDialogRequest& request) override;
+};
+
+// No sound yet: sounds are silent.
+class SilentSoundPlayer : public SoundPlayer {
+public:
+    void playAndWait(const QString&) override {}
+};
+
 class SystemLocaleSource : public LocaleSource {
 public:
     QLocale userLocale() const override { return QLocale::system(); }
@@ -43,8 +63,13 @@ struct RealPlatform {
     LockFileInstanceGuard instanceGuard;
     QtMessagePrompts prompts;
     SystemLocaleSource locale;
+    QtQuestionPrompts questions;
+    QtFileDialogs fileDialogs;
+    SilentSoundPlayer sounds;
 
-    Platform services() { return {&launcher, &instanceGuard, &prompts, &locale}; }
+    Platform services() {
+        return {&launcher, &instanceGuard, &prompts, &locale, &questions, &fileDialogs, &sounds};
+    }
 };
 
 }  // namespace vsm

@@ -1,5 +1,7 @@
 #include "project/PictureSlot.h"
 
+#include <QHash>
+
 namespace vsm {
 
 QImage blankPicture() {
@@ -17,6 +19,18 @@ void PictureSlots::put(int number, const QImage& picture, const QString& path) {
     (*this)[number].picture = picture;
     (*this)[number].path = path;
     if (number == 1) master = picture;
+}
+
+}  // namespace vsm
+
+namespace vsm {
+
+int slotOfZone(const QString& zoneName) {
+    static const QHash<QString, int> zones = {
+        {QStringLiteral("Image1"), 1}, {QStringLiteral("Image4"), 1}, {QStringLiteral("Image6"), 1},
+        {QStringLiteral("Image7"), 1}, {QStringLiteral("Image2"), 2}, {QStringLiteral("Image8"), 2},
+        {QStringLiteral("Image3"), 3}};
+    return zones.value(zoneName, 0);
 }
 
 }  // namespace vsm

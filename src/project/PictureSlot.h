@@ -31,3 +31,11 @@ struct PictureSlots {
 };
 
 }  // namespace vsm
+
+namespace vsm {
+
+// The slot a zone of the preview belongs to (1, 2 or 3), 0 for any other control:
+// the slim pieces come from slot 1, the mirror zone shows slot 2.
+int slotOfZone(const QString& zoneName);
+
+}  // namespace vsm

@@ -8,12 +8,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 namespace vsm {
 
@@ -45,6 +49,7 @@ Form1::Form1(const Platform& platform, const AppFolder& folder, QString commandL
     setObjectName(QStringLiteral("Form1"));
     buildMenus();
     buildControls();
+    wireCommands();
     resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k + menuBar()->sizeHint().height());
 }
 
@@ -129,7 +134,78 @@ void Form1::switchTitlesOnAndRefresh() {
     Combo1_Click();
 }
 
-void Form1::openCommandLineProject() {}
+void Form1::openCommandLineProject() {
+    if (!commandLine_.trimmed().isEmpty()) projectCommands_->OpenProject(commandLine_);
+}
+
+void Form1::wireCommands() {
+    MainWindowHooks hooks;
+    hooks.owner = this;
+    hooks.refresh = [this] { Combo1_Click(); };
+    hooks.currentModel = [this] { return currentModel(); };
+    hooks.selectModel = [this](int model) { selectModel(model); };
+    hooks.showComposition = [this] { showComposition(); };
+    hooks.busy = [](bool on) {
+        if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+    };
+    hooks.saveSettings = [this] { SalvaOpzioni(); };
+    projectCommands_ =
+        std::make_unique<ProjectCommands>(platform_, session_, folderGiven_.root, hooks);
+    ProjectCommands* p = projectCommands_.get();
+    const auto on = [this](const char* name, auto slot) {
+        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, slot);
+    };
+    on("mnuApriDS", [p] { p->openCommand(); });
+    on("mnuSalva", [p] { p->saveCommand(); });
+    on("mnuSalvaConNome", [p] { p->saveAsCommand(); });
+    on("mnuFileApri", [p] { p->ChoosePicture(1); });
+    on("mnuImg2", [p] { p->ChoosePicture(2); });
+    on("mnuImg3", [p] { p->ChoosePicture(3); });
+    for (ZoneView* zone : {image1_, image2_, image3_, image4_, image6_, image7_, image8_}) {
+        const int slot = slotOfZone(zone->objectName());
+        connect(zone, &ZoneView::clicked, this, [p, slot] { p->ChoosePicture(slot); });
+        connect(zone, &ZoneView::hovered, this,
+                [p, slot] { p->setDropTargetSlot(QString::number(slot)); });
+    }
+}
+
+void Form1::SalvaOpzioni() {
+    session_.settings.write(session_.folder.settingsFile(), currentModel(), storedWindowState());
+}
+
+void Form1::showComposition() {
+    const QSignalBlocker quietText(text1_);
+    const QSignalBlocker quietSwitch(check1_);
+    text1_->setText(session_.titles.coverTitleText);
+    text2_->setText(session_.titles.spineTitleText);
+    check1_->setChecked(session_.outlineOn);
+    showTitleFont();
+}
+
+// While a file is dragged, the zone under the pointer names the slot it goes to;
+// anything else (background, tool bar) names none.
+void Form1::setDropTargetFrom(QWidget* under) {
+    const int slot = under ? slotOfZone(under->objectName()) : 0;
+    projectCommands_->setDropTargetSlot(slot ? QString::number(slot) : QString());
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+    setDropTargetFrom(canvas_->childAt(canvas_->mapFrom(this, event->position().toPoint())));
+    event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty()) return;
+    event->acceptProposedAction();
+    // Only the first file of a drop counts.
+    projectCommands_->GotADrop(urls.first().toLocalFile());
+}
 
 void Form1::applyStoredWindowState() {
     switch (session_.settings.savedWindowState) {
@@ -309,6 +385,9 @@ void Form1::unload() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const bool toolbar = watched->objectName() == QLatin1String("Image5");
+    if (event->type() == QEvent::MouseMove && (watched == canvas_ || watched == sfondo1_ || toolbar))
+        projectCommands_->setDropTargetSlot(QString());
     if (watched == label6_ && event->type() == QEvent::MouseButtonRelease) {
         check1_->toggle();  // clicking the caption toggles the switch
         return true;
@@ -387,6 +466,8 @@ void Form1::buildControls() {
     canvas_->setObjectName(QStringLiteral("Canvas"));
     canvas_->resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k);
     setCentralWidget(canvas_);
+    canvas_->setMouseTracking(true);
+    canvas_->installEventFilter(this);
     const int w = kDesignedInnerWidth, h = kDesignedInnerHeight;
 
     sfondo1_ = new QLabel(canvas_);
@@ -394,6 +475,8 @@ void Form1::buildControls() {
     sfondo1_->setStyleSheet(QStringLiteral(
         "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #e9eef5, stop:1 #cfd8e3);"));
     sfondo1_->setGeometry(twipsRect(0, kLine1Y, w, h - kLine1Y));
+    sfondo1_->setMouseTracking(true);
+    sfondo1_->installEventFilter(this);
 
     line1_ = new QFrame(canvas_);
     line1_->setObjectName(QStringLiteral("Line1"));
@@ -485,6 +568,8 @@ void Form1::buildToolbar() {
         button->setProperty("Index", i);
         button->setGeometry(twipsRect(kButtonDesign[i][0], kButtonDesign[i][1],
                                       kButtonDesign[i][2], kButtonDesign[i][3]));
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
         image5_[static_cast<size_t>(i)] = button;
     }
 }

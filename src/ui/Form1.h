@@ -3,9 +3,11 @@
 #include "app/Session.h"
 #include "model/Refresh.h"
 #include "platform/Platform.h"
+#include "project/ProjectCommands.h"
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -66,12 +68,19 @@ public:
     // File > Exit: ends at once, without the unload steps.
     void exitImmediately();
 
+    // Shows the titles and switches of the composition on the window's controls.
+    void showComposition();
+
+    ProjectCommands& projectCommands() { return *projectCommands_; }
     Session& session() { return session_; }
     const Session& session() const { return session_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -93,6 +102,9 @@ private:
     void fitModelList();
     void captureButtonRestPositions();
     void unload();
+    void wireCommands();
+    void setDropTargetFrom(QWidget* under);
+    void SalvaOpzioni();
 
     // The load steps, one function each, in the order load() runs them.
     void registerDropTarget();
@@ -116,6 +128,7 @@ private:
     AppFolder folderGiven_;
     QString commandLine_;
     Session session_;
+    std::unique_ptr<ProjectCommands> projectCommands_;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool exiting_ = false;

@@ -1,5 +1,6 @@
 #include "ui/PreviewWidgets.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -17,7 +18,16 @@ QRect twipsToPixels(const QRectF& t) {
 ZoneView::ZoneView(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);  // a click chooses the zone's picture
 }
+
+void ZoneView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void ZoneView::mouseMoveEvent(QMouseEvent*) { emit hovered(); }
 
 void ZoneView::setPicture(const ComposedPicture& picture) {
     if (picture == picture_) return;

@@ -22,8 +22,14 @@ public:
     void setPicture(const ComposedPicture& picture);
     const ComposedPicture& picture() const { return picture_; }
 
+signals:
+    void clicked();
+    void hovered();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     const QImage& displayCopy();

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace vsm::test {
@@ -38,6 +39,37 @@ struct FakePrompts : MessagePrompts {
     }
 };
 
+struct FakeQuestions : QuestionPrompts {
+    bool answerYes = true;
+    std::vector<std::pair<QString, QString>> asked;  // title, text
+    bool askYesNo(QWidget*, const QString& title, const QString& text) override {
+        asked.emplace_back(title, text);
+        return answerYes;
+    }
+};
+
+// Returns prepared answers and records what each dialog was asked to show.
+struct FakeFileDialogs : FileDialogs {
+    QStringList nextAnswer;  // empty: the user cancels
+    std::vector<FileDialogRequest> requests;
+    std::vector<QString> kinds;  // "open", "openMany", "save"
+    QString openFile(const FileDialogRequest& r) override { return record("open", r).value(0); }
+    QStringList openFiles(const FileDialogRequest& r) override { return record("openMany", r); }
+    QString saveFile(const FileDialogRequest& r) override { return record("save", r).value(0); }
+
+private:
+    QStringList record(const char* kind, const FileDialogRequest& r) {
+        requests.push_back(r);
+        kinds.emplace_back(QString::fromLatin1(kind));
+        return std::exchange(nextAnswer, {});
+    }
+};
+
+struct FakeSounds : SoundPlayer {
+    QStringList played;
+    void playAndWait(const QString& path) override { played << path; }
+};
+
 struct FakeLocale : LocaleSource {
     QLocale locale{QLocale::English, QLocale::UnitedKingdom};
     QLocale userLocale() const override { return locale; }
@@ -49,7 +81,12 @@ struct FakePlatform {
     FakeInstanceGuard instanceGuard;
     FakePrompts prompts;
     FakeLocale locale;
-    Platform services() { return {&launcher, &instanceGuard, &prompts, &locale}; }
+    FakeQuestions questions;
+    FakeFileDialogs fileDialogs;
+    FakeSounds sounds;
+    Platform services() {
+        return {&launcher, &instanceGuard, &prompts, &locale, &questions, &fileDialogs, &sounds};
+    }
 };
 
 }  // namespace vsm::test

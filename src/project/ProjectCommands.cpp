@@ -1,0 +1,141 @@
+#include "project/ProjectCommands.h"
+
+#include "app/Session.h"
+#include "common/TextFile.h"
+#include "project/CommDlgs.h"
+#include "project/PictureLoader.h"
+#include "project/ProjectFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vsm {
+
+namespace {
+
+const QString kProjectFilter =
+    CommDlgs::joinFilter({QStringLiteral("File .vsm (Vessomar)"), QStringLiteral("*.vsm")});
+
+QString existingFolderOr(const QString& folder, const QString& fallback) {
+    return !folder.trimmed().isEmpty() && QFileInfo(folder).isDir() ? folder : fallback;
+}
+
+}  // namespace
+
+ProjectCommands::ProjectCommands(const Platform& platform, Session& session,
+                                 const QString& appFolder, MainWindowHooks hooks)
+    : platform_(platform), session_(session), hooks_(std::move(hooks)), saveFolder_(appFolder) {}
+
+void ProjectCommands::OpenProject(const QString& path) {
+    if (!TextFile::isRegularFile(path)) return;
+    const QString previous = projectPath_;
+    projectPath_ = path;
+    const ProjectFile::ReadOutcome outcome = ProjectFile::readInto(session_, path);
+    hooks_.showComposition();
+    hooks_.refresh();
+    if (!outcome.ok) {
+        projectPath_ = previous;
+        showFailure(outcome.error);
+        return;
+    }
+    if (*outcome.currentModel != hooks_.currentModel()) hooks_.selectModel(*outcome.currentModel);
+}
+
+void ProjectCommands::openCommand() {
+    const QString start = existingFolderOr(session_.settings.lastProjectFolder, QDir::currentPath());
+    const QString path =
+        CommDlgs::ShowOpenDialog(*platform_.fileDialogs, hooks_.owner, 1, session_.uiText[101],
+                                 QString(), kProjectFilter, start, QStringLiteral("vsm"));
+    if (path.trimmed().isEmpty() || !QFileInfo(path).isFile()) return;
+    session_.settings.lastProjectFolder = CommDlgs::TrovaPath(path);
+    OpenProject(path);
+    hooks_.saveSettings();
+}
+
+void ProjectCommands::saveCommand() {
+    if (projectPath_.isEmpty()) {
+        saveAsCommand();
+    } else {
+        hooks_.busy(true);
+        QString error;
+        const bool written =
+            ProjectFile::WriteProject(session_, hooks_.currentModel(), projectPath_, &error);
+        hooks_.busy(false);
+        if (!written) {
+            showFailure(error);
+            return;
+        }
+    }
+    playClick();
+}
+
+void ProjectCommands::saveAsCommand() {
+    CommDlgs::FileDialogArguments dialog;
+    dialog.initialFolder = existingFolderOr(saveFolder_, QDir::currentPath());
+    dialog.fileName = !projectPath_.isEmpty()
+                          ? projectPath_
+                          : CommDlgs::StripAmpersands(session_.uiText[102]) + QStringLiteral(".vsm");
+    dialog.title = CommDlgs::StripAmpersands(session_.uiText[52]);
+    dialog.filter = kProjectFilter;
+    dialog.defaultExtension = QStringLiteral("vsm");
+    dialog.owner = hooks_.owner;
+    const QString path = CommDlgs::ShowFileDialog(*platform_.fileDialogs, dialog).text;
+    if (path.isEmpty()) return;
+    if (QFileInfo::exists(path) &&
+        !platform_.questions->askYesNo(
+            hooks_.owner, session_.uiText[18],
+            session_.uiText[103] + QStringLiteral("\n\n") + session_.uiText[104]))
+        return;
+    hooks_.busy(true);
+    saveFolder_ = CommDlgs::TrovaPath(path);
+    projectPath_ = path;
+    QString error;
+    const bool written = ProjectFile::WriteProject(session_, hooks_.currentModel(), path, &error);
+    hooks_.busy(false);
+    if (!written) showFailure(error);
+}
+
+void ProjectCommands::ChoosePicture(int slot) {
+    const QString start = existingFolderOr(session_.settings.lastPictureFolder,
+                                           session_.folder.templatesFolder());
+    const QString filter = CommDlgs::joinFilter({session_.uiText[20], QStringLiteral("*.jpg"),
+                                                 session_.uiText[21], QStringLiteral("*.*")});
+    const QString path =
+        CommDlgs::ShowOpenDialog(*platform_.fileDialogs, hooks_.owner, 1, session_.uiText[19],
+                                 QString(), filter, start, QStringLiteral("jpg"));
+    if (path.isEmpty()) return;
+    session_.settings.lastPictureFolder = CommDlgs::TrovaPath(path);
+    const auto picture = loadPicture(path);
+    if (!picture) return;
+    session_.pictureSlots.put(slot, *picture, path);
+    hooks_.refresh();
+    hooks_.saveSettings();
+}
+
+void ProjectCommands::GotADrop(const QString& path) {
+    const int slot = dropTargetSlot_.toInt();
+    if (slot >= 1 && slot <= 3) {
+        const auto picture = loadPicture(path);
+        if (!picture) {
+            platform_.prompts->message(
+                hooks_.owner, QStringLiteral("Impossibile aprire il file"),
+                QStringLiteral("Immagine non valida o non riconosciuta dal programma!"),
+                MessagePrompts::Icon::Exclamation);
+            return;
+        }
+        session_.pictureSlots.put(slot, *picture, path);
+    }
+    hooks_.refresh();
+}
+
+void ProjectCommands::showFailure(const QString& description) {
+    platform_.prompts->message(hooks_.owner, session_.uiText[105], description,
+                               MessagePrompts::Icon::Exclamation);
+}
+
+void ProjectCommands::playClick() {
+    if (session_.settings.soundsOn)
+        platform_.sounds->playAndWait(session_.folder.path(QStringLiteral("/Files/Click2.wav")));
+}
+
+}  // namespace vsm

@@ -1,0 +1,107 @@
+#include "support/FakePlatform.h"
+#include "support/TempAppFolder.h"
+#include "ui/Form1.h"
+#include "ui/PreviewWidgets.h"
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace vsm;
+
+namespace {
+
+struct Window {
+    test::TempAppFolder dir;
+    test::FakePlatform fakes;
+    Form1 form{fakes.services(), dir.folder(), QString()};
+
+    Window() {
+        form.load();
+        form.show();
+        QCoreApplication::processEvents();
+    }
+    QString picture(const QString& name, QColor colour) {
+        QImage image(30, 20, QImage::Format_RGB32);
+        image.fill(colour);
+        image.save(dir.path("/" + name), "PNG");
+        return dir.path("/" + name);
+    }
+    // Drags files over the point and drops them there, as a file manager does.
+    void drop(const QStringList& files, QPoint at) {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString& f : files) urls << QUrl::fromLocalFile(f);
+        mime.setUrls(urls);
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &move);
+        QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &dropped);
+    }
+    QPoint centreOf(const char* zone) {
+        auto* view = form.findChild<ZoneView*>(zone);
+        return view->mapTo(&form, view->rect().center());
+    }
+    const PictureSlot& slot(int n) { return form.session().pictureSlots[n]; }
+};
+
+}  // namespace
+
+TEST(Drop, EachZoneFillsItsSlot) {
+    Window w;
+    const struct {
+        int model;
+        const char* zone;
+        int slot;
+    } cases[] = {{14, "Image1", 1}, {14, "Image2", 2}, {14, "Image3", 3}, {1, "Image4", 1},
+                 {1, "Image6", 1},  {1, "Image7", 1},  {3, "Image8", 2}};
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zone);
+        w.form.selectModel(c.model);
+        const QString file = w.picture(QString("drop%1.png").arg(++n), QColor(n * 30, 90, 10));
+        w.drop({file}, w.centreOf(c.zone));
+        EXPECT_EQ(w.slot(c.slot).path, file);
+        EXPECT_EQ(w.slot(c.slot).picture.size(), QSize(30, 20));
+        if (c.slot == 1) EXPECT_EQ(w.form.session().pictureSlots.master.size(), QSize(30, 20));
+    }
+    EXPECT_TRUE(w.fakes.prompts.shown.empty());
+    // A dropped picture outlives the refresh that fills template slots.
+    w.form.selectModel(12);
+    EXPECT_EQ(w.slot(1).path, w.dir.path("/drop6.png"));
+}
+
+TEST(Drop, OnlyTheFirstFileCountsAndTheBackgroundTakesNothing) {
+    Window w;
+    w.form.selectModel(14);
+    const QString a = w.picture("a.png", Qt::red), b = w.picture("b.png", Qt::blue),
+                  c = w.picture("c.png", Qt::green);
+    w.drop({a, b, c}, w.centreOf("Image2"));
+    EXPECT_EQ(w.slot(2).path, a);
+    EXPECT_NE(w.slot(1).path, b);
+    EXPECT_NE(w.slot(3).path, c);
+
+    const QString before = w.slot(1).path;
+    w.drop({b}, QPoint(5, w.form.height() / 2));  // the background beside the sheet
+    EXPECT_EQ(w.form.projectCommands().dropTargetSlot(), "");
+    EXPECT_EQ(w.slot(1).path, before);
+    EXPECT_EQ(w.slot(2).path, a);
+    EXPECT_TRUE(w.fakes.prompts.shown.empty());
+}
+
+TEST(Drop, AFileThatIsNoPictureIsRefusedWithTheFixedMessage) {
+    Window w;
+    w.form.selectModel(0);
+    w.dir.write("/notes.txt", "shopping list\n");
+    const QString before = w.slot(1).path;
+    w.drop({w.dir.path("/notes.txt")}, w.centreOf("Image1"));
+    ASSERT_EQ(w.fakes.prompts.shown.size(), 1u);
+    EXPECT_EQ(w.fakes.prompts.shown[0].text, "Immagine non valida o non riconosciuta dal programma!");
+    EXPECT_EQ(w.fakes.prompts.shown[0].title, "Impossibile aprire il file");
+    EXPECT_EQ(w.slot(1).path, before);
+}

@@ -1,0 +1,231 @@
+#include "project/CommDlgs.h"
+#include "project/ProjectFile.h"
+#include "support/FakePlatform.h"
+#include "support/TempAppFolder.h"
+#include "ui/Form1.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+using namespace vsm;
+
+namespace {
+
+struct Window {
+    test::TempAppFolder dir;
+    test::FakePlatform fakes;
+    std::unique_ptr<Form1> form;
+
+    explicit Window(const QString& commandLine = QString()) {
+        form = std::make_unique<Form1>(fakes.services(), dir.folder(), commandLine);
+        form->load();
+    }
+    Session& session() { return form->session(); }
+    ProjectCommands& commands() { return form->projectCommands(); }
+    QString picture(const char* name, QColor colour = Qt::green) {
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = dir.path(QString("/pics/") + name);
+        QDir().mkpath(dir.path("/pics"));
+        image.save(path, "JPEG");
+        return path;
+    }
+};
+
+QByteArray projectBytes(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& l : lines) out += l.toUtf8() + "\r\n";
+    return out;
+}
+
+}  // namespace
+
+TEST(ProjectWrite, FifteenLinesWithNumbersBetweenSpaces) {
+    Window w;
+    Session& s = w.session();
+    s.pictureSlots[1].path = "/p/front.jpg";
+    s.pictureSlots[2].path = "   ";
+    s.outlineOn = true;
+    s.titles = {"Cover", "Spine", "Liberation Serif", 8.25f, true, false, true, 0x00FF8040};
+    s.model.coverTitleOn = 1;
+    s.model.spineTitleOn = 0;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));  // decimal comma
+    QString error;
+    ASSERT_TRUE(ProjectFile::WriteProject(s, 7, w.dir.path("/a.vsm"), &error));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(w.dir.read("/a.vsm"),
+              QByteArray("/p/front.jpg\r\n   \r\n\r\n 1 \r\nCover\r\nSpine\r\nLiberation Serif\r\n"
+                         "8.25\r\n 1 \r\n 0 \r\n 1 \r\n 16744512 \r\n 1 \r\n 0 \r\n 7 \r\n"));
+    EXPECT_EQ(ProjectFile::numberItem(-1), "-1 ");
+    s.titles.fontSize = 12;
+    EXPECT_EQ(ProjectFile::lines(s, 0)[7], "12");
+}
+
+TEST(ProjectOpen, RestoresTheCompositionAndChangesModelLast) {
+    Window w;
+    const QString front = w.picture("front.jpg");
+    w.dir.write("/p.vsm", projectBytes({front, "", "  ", " 1 ", "My Film", "Spine Text", "Arial",
+                                        "8.25", " 1 ", " 0 ", " 1 ", " 65280 ", " 1 ", " 0 ",
+                                        " 4 "}));
+    w.commands().OpenProject(w.dir.path("/p.vsm"));
+    Session& s = w.session();
+    EXPECT_TRUE(w.fakes.prompts.shown.empty());
+    EXPECT_EQ(s.pictureSlots[1].path, front);
+    EXPECT_EQ(s.pictureSlots.master.size(), QSize(400, 300));
+    // Blank slots take the model's template; a path of spaces is kept as it is.
+    EXPECT_TRUE(s.pictureSlots[2].path.endsWith("CD-DVD Back/01 Empty Smile.jpg"));
+    EXPECT_EQ(s.pictureSlots[3].path, "  ");
+    EXPECT_TRUE(s.outlineOn);
+    EXPECT_EQ(s.titles.coverTitleText, "My Film");
+    EXPECT_EQ(s.titles.fontSize, 8.0f);  // read back as a whole number
+    EXPECT_TRUE(s.titles.bold && !s.titles.italic && s.titles.underline);
+    EXPECT_EQ(s.titles.colour, 0x00FF00u);
+    EXPECT_EQ(s.model.spineTitleOn, 0);
+    EXPECT_EQ(w.form->currentModel(), 4);
+    EXPECT_EQ(w.commands().projectPath(), w.dir.path("/p.vsm"));
+    EXPECT_EQ(w.form->findChild<QLineEdit*>("Text1")->text(), "My Film");
+    EXPECT_TRUE(w.form->findChild<QCheckBox*>("Check1")->isChecked());
+    EXPECT_EQ(s.preview.image1.picture.strokes().value(0).text, "My Film");
+}
+
+TEST(ProjectOpen, TheSameModelStillRefreshes) {
+    Window w;
+    w.form->selectModel(4);
+    w.dir.write("/p.vsm", projectBytes({"", "", "", " 0 ", "Fresh", "", "Arial", "12", " 0 ",
+                                        " 0 ", " 0 ", " 255 ", " 1 ", " 1 ", " 4 "}));
+    w.commands().OpenProject(w.dir.path("/p.vsm"));
+    EXPECT_EQ(w.session().preview.image1.picture.strokes().value(0).text, "Fresh");
+}
+
+TEST(ProjectOpen, FailuresKeepWhatCameBeforeAndRestoreTheProjectPath) {
+    Window w;
+    const QString good = w.picture("good.jpg");
+    const QStringList complete = {good, "", "", " 1 ", "Title", "", "Arial", "12", " 0 ", " 0 ",
+                                  " 0 ", " 255 ", " 1 ", " 1 ", " 9 "};
+    w.dir.write("/ok.vsm", projectBytes(complete));
+    w.commands().OpenProject(w.dir.path("/ok.vsm"));
+    ASSERT_EQ(w.commands().projectPath(), w.dir.path("/ok.vsm"));
+
+    // Fewer than 15 lines: stops at the first missing line, keeping what it read.
+    w.dir.write("/short.vsm", projectBytes(complete.mid(0, 6).replaceInStrings("Title", "Short")));
+    w.commands().OpenProject(w.dir.path("/short.vsm"));
+    ASSERT_EQ(w.fakes.prompts.shown.size(), 1u);
+    EXPECT_EQ(w.fakes.prompts.shown[0].title, w.session().uiText[105]);
+    EXPECT_TRUE(w.fakes.prompts.shown[0].text.contains("line 6"));
+    EXPECT_EQ(w.session().titles.coverTitleText, "Short");
+    EXPECT_EQ(w.commands().projectPath(), w.dir.path("/ok.vsm"));
+    EXPECT_EQ(w.form->currentModel(), 9);
+
+    // A missing picture stops the restore at its slot.
+    QStringList missing = complete;
+    missing[1] = w.dir.path("/pics/gone.jpg");
+    missing[4] = "Not restored";
+    w.dir.write("/missing.vsm", projectBytes(missing));
+    w.commands().OpenProject(w.dir.path("/missing.vsm"));
+    EXPECT_EQ(w.fakes.prompts.shown.size(), 2u);
+    EXPECT_EQ(w.session().pictureSlots[1].path, good);
+    EXPECT_EQ(w.session().titles.coverTitleText, "Short");
+    EXPECT_EQ(w.commands().projectPath(), w.dir.path("/ok.vsm"));
+
+    // A model outside the list, and a line that is no number.
+    QStringList badModel = complete;
+    badModel[14] = " 40 ";
+    w.dir.write("/model.vsm", projectBytes(badModel));
+    w.commands().OpenProject(w.dir.path("/model.vsm"));
+    QStringList notNumber = complete;
+    notNumber[3] = "yes";
+    w.dir.write("/nan.vsm", projectBytes(notNumber));
+    w.commands().OpenProject(w.dir.path("/nan.vsm"));
+    EXPECT_EQ(w.fakes.prompts.shown.size(), 4u);
+    EXPECT_EQ(w.form->currentModel(), 9);
+
+    // No file there: nothing happens and nothing is shown.
+    w.commands().OpenProject(w.dir.path("/nothing.vsm"));
+    EXPECT_EQ(w.fakes.prompts.shown.size(), 4u);
+}
+
+TEST(ProjectOpen, AWindows1252PathLine) {
+    Window w;
+    const QString path = w.picture("caffè.jpg");
+    QByteArray bytes = projectBytes({"", "", "", " 0 ", "", "", "Arial", "12", " 0 ", " 0 ",
+                                     " 0 ", " 255 ", " 1 ", " 1 ", " 0 "});
+    bytes.prepend(path.toLatin1() + "\r\n");
+    bytes.remove(bytes.indexOf("\r\n") + 2, 2);  // the first path line replaces line 1
+    w.dir.write("/win.vsm", bytes);
+    w.commands().OpenProject(w.dir.path("/win.vsm"));
+    EXPECT_TRUE(w.fakes.prompts.shown.empty());
+    EXPECT_EQ(w.session().pictureSlots[1].path, path);
+}
+
+TEST(ProjectSave, SaveAsAsksBeforeReplacingAndSaveReusesThePath) {
+    Window w;
+    w.session().settings.soundsOn = true;
+    // Save without a project path acts as Save as; cancelling writes nothing but
+    // still plays the click.
+    w.commands().saveCommand();
+    ASSERT_EQ(w.fakes.fileDialogs.kinds.back(), "save");
+    const FileDialogRequest& r = w.fakes.fileDialogs.requests.back();
+    EXPECT_EQ(r.proposedName, CommDlgs::StripAmpersands(w.session().uiText[102]) + ".vsm");
+    EXPECT_EQ(r.initialFolder, w.dir.path(""));
+    EXPECT_EQ(r.filters.value(0).description, "File .vsm (Vessomar)");
+    EXPECT_EQ(r.defaultExtension, "vsm");
+    EXPECT_TRUE(w.commands().projectPath().isEmpty());
+    EXPECT_EQ(w.fakes.sounds.played.size(), 1);
+
+    QDir().mkpath(w.dir.path("/out"));
+    w.fakes.fileDialogs.nextAnswer = {w.dir.path("/out/mine.vsm")};
+    w.commands().saveAsCommand();
+    EXPECT_EQ(w.dir.read("/out/mine.vsm").count("\r\n"), 15);
+    EXPECT_EQ(w.commands().projectPath(), w.dir.path("/out/mine.vsm"));
+    EXPECT_EQ(w.commands().saveFolder(), w.dir.path("/out"));
+    EXPECT_TRUE(w.fakes.questions.asked.empty());
+
+    // Replacing asks first; No writes nothing and changes nothing.
+    w.dir.write("/out/other.vsm", "keep");
+    w.fakes.questions.answerYes = false;
+    w.fakes.fileDialogs.nextAnswer = {w.dir.path("/out/other.vsm")};
+    w.commands().saveAsCommand();
+    ASSERT_EQ(w.fakes.questions.asked.size(), 1u);
+    EXPECT_EQ(w.fakes.questions.asked[0].first, w.session().uiText[18]);
+    EXPECT_EQ(w.fakes.questions.asked[0].second,
+              w.session().uiText[103] + "\n\n" + w.session().uiText[104]);
+    EXPECT_EQ(w.dir.read("/out/other.vsm"), QByteArray("keep"));
+    EXPECT_EQ(w.commands().projectPath(), w.dir.path("/out/mine.vsm"));
+
+    // Save writes to the current project without a dialog; the next Save as
+    // proposes it.
+    w.session().titles.coverTitleText = "Second";
+    const size_t dialogs = w.fakes.fileDialogs.requests.size();
+    w.commands().saveCommand();
+    EXPECT_EQ(w.fakes.fileDialogs.requests.size(), dialogs);
+    EXPECT_TRUE(w.dir.read("/out/mine.vsm").contains("\r\nSecond\r\n"));
+    w.commands().saveAsCommand();
+    EXPECT_EQ(w.fakes.fileDialogs.requests.back().proposedName, w.dir.path("/out/mine.vsm"));
+    EXPECT_EQ(w.fakes.fileDialogs.requests.back().initialFolder, w.dir.path("/out"));
+}
+
+TEST(ProjectOpen, OpenCommandRemembersTheFolderAndCommandLineOpensAtStart) {
+    Window first;
+    const QString front = first.picture("front.jpg");
+    first.dir.write("/projects/p.vsm",
+                    projectBytes({front, "", "", " 0 ", "From disk", "", "Arial", "12", " 0 ",
+                                  " 0 ", " 0 ", " 255 ", " 1 ", " 1 ", " 15 "}));
+    first.fakes.fileDialogs.nextAnswer = {first.dir.path("/projects/p.vsm")};
+    first.commands().openCommand();
+    EXPECT_EQ(first.session().settings.lastProjectFolder, first.dir.path("/projects"));
+    EXPECT_TRUE(first.dir.read("/Files/Vessomar.ini").contains(first.dir.path("/projects").toUtf8()));
+    EXPECT_EQ(first.form->currentModel(), 15);
+    EXPECT_EQ(first.fakes.fileDialogs.requests.back().title, first.session().uiText[101]);
+
+    // Named on the command line, a project opens at the end of start-up, after
+    // the saved model was selected.
+    Window fromCommandLine(first.dir.path("/projects/p.vsm"));
+    EXPECT_EQ(fromCommandLine.session().titles.coverTitleText, "From disk");
+    EXPECT_EQ(fromCommandLine.form->currentModel(), 15);
+    EXPECT_EQ(fromCommandLine.session().pictureSlots[1].path, front);
+    Window nothing("/no/such/project.vsm");
+    EXPECT_TRUE(nothing.fakes.prompts.shown.empty());
+}
