@@ -71,7 +71,11 @@ void ComposedPicture::paintStrokes(QPainter& painter, const QSize& size) const {
 
 QImage ComposedPicture::render(const QSize& size) const {
     if (isNull() || size.isEmpty()) return {};
-    const QImage part = crop_ == source_.rect() ? source_ : source_.copy(crop_);
+    QImage part = crop_ == source_.rect() ? source_ : source_.copy(crop_);
+    // A photo many times the target size is first thinned out to four times it,
+    // then averaged: as smooth to the eye, and it reads a small part of the pixels.
+    if (part.width() > 4 * size.width() && part.height() > 4 * size.height())
+        part = part.scaled(size * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QImage out = size == part.size()
                      ? part.convertToFormat(QImage::Format_RGB32)
                      : part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
