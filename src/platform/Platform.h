@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QWidget;
 
@@ -78,6 +79,32 @@ public:
     virtual void playAndWait(const QString& wavPath) = 0;
 };
 
+class PrintSurface;
+
+// The installed printers and the one the next job goes to, with the settings that
+// apply to that job. Print quality codes: -4 high, -3 medium, -2 low, -1 draft.
+class PrinterSystem {
+public:
+    enum class Orientation { Portrait = 1, Landscape = 2 };
+    virtual ~PrinterSystem() = default;
+    // Installed printers in the system's order.
+    virtual QStringList printerNames() = 0;
+    // The user's default printer as the system names it; empty when there is none.
+    virtual QString defaultPrinterName() = 0;
+    // Makes an installed printer the one that later jobs use.
+    virtual bool setCurrentPrinter(const QString& name) = 0;
+    virtual QString currentPrinterName() = 0;
+    // Makes the printer the user's default, so the next opening preselects it.
+    virtual bool makeDefault(const QString& name) = 0;
+    virtual int printQuality() = 0;
+    // Fails for a code the current printer does not accept.
+    virtual bool setPrintQuality(int code) = 0;
+    virtual void setOrientation(Orientation orientation) = 0;
+    virtual void setCopies(int copies) = 0;
+    // A surface on the current printer for one job; nothing without a printer.
+    virtual std::unique_ptr<PrintSurface> beginJob() = 0;
+};
+
 // The user's locale.
 class LocaleSource {
 public:
@@ -95,6 +122,7 @@ struct Platform {
     QuestionPrompts* questions = nullptr;
     FileDialogs* fileDialogs = nullptr;
     SoundPlayer* sounds = nullptr;
+    PrinterSystem* printers = nullptr;
 };
 
 }  // namespace vsm

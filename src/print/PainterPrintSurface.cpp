@@ -1,0 +1,131 @@
+#include "print/PainterPrintSurface.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <cmath>
+
+namespace vsm {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kCreditFontPoints = 8;
+
+}  // namespace
+
+PainterPrintSurface::PainterPrintSurface(QPaintDevice* device, QPointF originOffsetMm,
+                                         std::function<bool()> finish)
+    : device_(device), offsetMm_(originOffsetMm), finish_(std::move(finish)) {
+    font_ = QFont(QStringLiteral("Liberation Sans"));
+    font_.setPointSizeF(kCreditFontPoints);
+}
+
+PainterPrintSurface::~PainterPrintSurface() {
+    if (painter_.isActive()) painter_.end();
+}
+
+double PainterPrintSurface::pixelsPerMmX() const { return device_->logicalDpiX() / kMmPerInch; }
+double PainterPrintSurface::pixelsPerMmY() const { return device_->logicalDpiY() / kMmPerInch; }
+
+// The job begins with the first drawing; a device that will not paint fails here.
+bool PainterPrintSurface::ready() {
+    if (ended_ || !device_) return false;
+    if (!begun_) {
+        begun_ = true;
+        if (!painter_.begin(device_)) return false;
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter_.setFont(QFont(font_, device_));
+    }
+    return painter_.isActive();
+}
+
+QRectF PainterPrintSurface::toDevice(const QRectF& mm) const {
+    const QRectF shifted = mm.translated(offsetMm_);
+    return QRectF(shifted.x() * pixelsPerMmX(), shifted.y() * pixelsPerMmY(),
+                  shifted.width() * pixelsPerMmX(), shifted.height() * pixelsPerMmY());
+}
+
+QPen PainterPrintSurface::outlinePen() const {
+    QPen pen(Qt::black);
+    pen.setWidthF(0);  // the thinnest line the device draws
+    pen.setCosmetic(true);
+    return pen;
+}
+
+bool PainterPrintSurface::setScaleToMillimetres() { return ready(); }
+
+bool PainterPrintSurface::paintPicture(const ComposedPicture& picture, const QRectF& mm) {
+    if (!ready() || picture.isNull() || mm.width() <= 0 || mm.height() <= 0) return false;
+    const QRectF target = toDevice(mm);
+    // At most the device's resolution at the printed size.
+    const QSize atDevice(std::max(1, int(std::ceil(target.width()))),
+                         std::max(1, int(std::ceil(target.height()))));
+    const QSize size(std::min(atDevice.width(), picture.width()),
+                     std::min(atDevice.height(), picture.height()));
+    const QImage image = picture.render(size);
+    if (image.isNull()) return false;
+    painter_.drawImage(target, image);
+    return true;
+}
+
+bool PainterPrintSurface::lineBox(const QRectF& mm) {
+    if (!ready()) return false;
+    painter_.setPen(outlinePen());
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(toDevice(mm));
+    return true;
+}
+
+bool PainterPrintSurface::circle(const QPointF& centreMm, double radiusMm) {
+    if (!ready()) return false;
+    painter_.setPen(outlinePen());
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawEllipse(toDevice(QRectF(centreMm.x() - radiusMm, centreMm.y() - radiusMm,
+                                         2 * radiusMm, 2 * radiusMm)));
+    return true;
+}
+
+std::optional<double> PainterPrintSurface::scaleWidth() {
+    if (!device_) return std::nullopt;
+    return device_->width() / pixelsPerMmX();
+}
+
+std::optional<double> PainterPrintSurface::scaleHeight() {
+    if (!device_) return std::nullopt;
+    return device_->height() / pixelsPerMmY();
+}
+
+std::optional<double> PainterPrintSurface::textWidth(const QString& text) {
+    if (!device_) return std::nullopt;
+    return QFontMetricsF(font_, device_).horizontalAdvance(text) / pixelsPerMmX();
+}
+
+std::optional<double> PainterPrintSurface::textHeight(const QString&) {
+    if (!device_) return std::nullopt;
+    return QFontMetricsF(font_, device_).height() / pixelsPerMmY();
+}
+
+bool PainterPrintSurface::setCurrentPosition(const QPointF& mm) {
+    current_ = mm;
+    return true;
+}
+
+bool PainterPrintSurface::print(const QString& text) {
+    if (!ready()) return false;
+    const QRectF at = toDevice(QRectF(current_, QSizeF(0, 0)));
+    painter_.setPen(Qt::black);
+    painter_.drawText(QPointF(at.x(), at.y() + QFontMetricsF(painter_.font()).ascent()), text);
+    return true;
+}
+
+bool PainterPrintSurface::endDoc() {
+    if (ended_) return false;
+    const bool painted = !begun_ || painter_.isActive();
+    if (painter_.isActive() && !painter_.end()) return false;
+    ended_ = true;
+    if (!painted) return false;
+    return finish_ ? finish_() : true;
+}
+
+}  // namespace vsm

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "print/PrintSurface.h"
+
+#include <QFont>
+#include <QPainter>
+#include <functional>
+
+class QPaintDevice;
+
+namespace vsm {
+
+// The one page renderer: a QPainter on a printer, a PDF writer or a picture. The
+// device's origin is the printable area's top-left corner; originOffsetMm moves it
+// (a picture page has no printer margins of its own). Pictures are sent at no more
+// than the device's resolution at their printed size, so a large photo does not
+// make a huge spool file.
+class PainterPrintSurface : public PrintSurface {
+public:
+    // finish is called by endDoc after the painter has ended (writes a picture page
+    // to its file, for example); its result is endDoc's.
+    PainterPrintSurface(QPaintDevice* device, QPointF originOffsetMm = {},
+                        std::function<bool()> finish = {});
+    ~PainterPrintSurface() override;
+
+    bool setScaleToMillimetres() override;
+    bool paintPicture(const ComposedPicture& picture, const QRectF& mm) override;
+    bool lineBox(const QRectF& mm) override;
+    bool circle(const QPointF& centreMm, double radiusMm) override;
+    std::optional<double> scaleWidth() override;
+    std::optional<double> scaleHeight() override;
+    std::optional<double> textWidth(const QString& text) override;
+    std::optional<double> textHeight(const QString& text) override;
+    bool setCurrentPosition(const QPointF& mm) override;
+    bool print(const QString& text) override;
+    bool endDoc() override;
+
+    // Device pixels per millimetre, across and down.
+    double pixelsPerMmX() const;
+    double pixelsPerMmY() const;
+
+private:
+    bool ready();
+    QRectF toDevice(const QRectF& mm) const;
+    QPen outlinePen() const;
+
+    QPaintDevice* device_;
+    QPointF offsetMm_;
+    std::function<bool()> finish_;
+    QPainter painter_;
+    QFont font_;
+    QPointF current_;
+    bool begun_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace vsm
