@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CupsPrinterSystem.h"
 #include "platform/Platform.h"
 
 #include <QLockFile>
@@ -66,9 +67,11 @@ struct RealPlatform {
     QtQuestionPrompts questions;
     QtFileDialogs fileDialogs;
     SilentSoundPlayer sounds;
+    CupsPrinterSystem printers;
 
     Platform services() {
-        return {&launcher, &instanceGuard, &prompts, &locale, &questions, &fileDialogs, &sounds};
+        return {&launcher,  &instanceGuard, &prompts, &locale,
+                &questions, &fileDialogs,   &sounds,  &printers};
     }
 };
 

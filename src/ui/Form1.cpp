@@ -1,6 +1,8 @@
 #include "ui/Form1.h"
 
 #include "app/RegOCX.h"
+#include "print/PrintSurface.h"
+#include "print/StampaCopertina.h"
 #include "settings/MainCaptions.h"
 #include "ui/PreviewWidgets.h"
 
@@ -156,6 +158,7 @@ void Form1::wireCommands() {
     const auto on = [this](const char* name, auto slot) {
         connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, slot);
     };
+    on("mnuFileStampa", [this] { openPrintDialog(); });
     on("mnuApriDS", [p] { p->openCommand(); });
     on("mnuSalva", [p] { p->saveCommand(); });
     on("mnuSalvaConNome", [p] { p->saveAsCommand(); });
@@ -168,6 +171,20 @@ void Form1::wireCommands() {
         connect(zone, &ZoneView::hovered, this,
                 [p, slot] { p->setDropTargetSlot(QString::number(slot)); });
     }
+}
+
+void Form1::openPrintDialog() {
+    frmStampa dialog(platform_, session_, printDialogState_, [this] { StampaCopertina(); }, this);
+    dialog.exec();
+}
+
+void Form1::StampaCopertina() {
+    std::unique_ptr<PrintSurface> surface =
+        platform_.printers ? platform_.printers->beginJob() : nullptr;
+    vsm::StampaCopertina(session_, currentModel(), surface.get(), [this] {
+        platform_.prompts->message(this, printFailureTitle(), printFailureText(),
+                                   MessagePrompts::Icon::Exclamation);
+    });
 }
 
 void Form1::SalvaOpzioni() {

@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "model/Refresh.h"
 #include "platform/Platform.h"
+#include "print/frmStampa.h"
 #include "project/ProjectCommands.h"
 
 #include <QMainWindow>
@@ -68,6 +69,11 @@ public:
     // File > Exit: ends at once, without the unload steps.
     void exitImmediately();
 
+    // Prints the cover of the current model on the current printer.
+    void StampaCopertina();
+    // File > Print: the print dialog.
+    void openPrintDialog();
+
     // Shows the titles and switches of the composition on the window's controls.
     void showComposition();
 
@@ -129,6 +135,7 @@ private:
     QString commandLine_;
     Session session_;
     std::unique_ptr<ProjectCommands> projectCommands_;
+    PrintDialogState printDialogState_;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool exiting_ = false;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "print/PrintSurface.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace vsm::test {
+
+// A print surface that records what is drawn on it, for an A4 page whose
+// printable area is the given size. failEverything makes every operation fail.
+struct RecordingSurface : PrintSurface {
+    struct Op {
+        QString kind;  // "picture", "box", "circle", "text", "end"
+        QRectF rect;   // millimetres; for a circle its bounding square
+        qint64 pictureKey = 0;
+        QString text;
+        int titles = 0;  // titles drawn into a picture
+    };
+    std::vector<Op> ops;
+    QSizeF page{210, 297};
+    bool failEverything = false;
+    QPointF current;
+
+    bool setScaleToMillimetres() override { return !failEverything; }
+    bool paintPicture(const ComposedPicture& p, const QRectF& mm) override {
+        return add({"picture", mm, p.source().cacheKey(), {}, int(p.strokes().size())});
+    }
+    bool lineBox(const QRectF& mm) override { return add({"box", mm, 0, {}}); }
+    bool circle(const QPointF& c, double r) override {
+        return add({"circle", QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 0, {}});
+    }
+    std::optional<double> scaleWidth() override { return value(page.width()); }
+    std::optional<double> scaleHeight() override { return value(page.height()); }
+    std::optional<double> textWidth(const QString& t) override { return value(t.size() * 1.5); }
+    std::optional<double> textHeight(const QString&) override { return value(4); }
+    bool setCurrentPosition(const QPointF& mm) override {
+        current = mm;
+        return !failEverything;
+    }
+    bool print(const QString& t) override { return add({"text", QRectF(current, QSizeF()), 0, t}); }
+    bool endDoc() override {
+        ended = true;
+        return add({"end", {}, 0, {}});
+    }
+    bool ended = false;
+
+    std::vector<Op> all(const QString& kind) const {
+        std::vector<Op> out;
+        for (const Op& op : ops)
+            if (op.kind == kind) out.push_back(op);
+        return out;
+    }
+
+private:
+    bool add(const Op& op) {
+        if (failEverything) return false;
+        ops.push_back(op);
+        return true;
+    }
+    std::optional<double> value(double v) const {
+        return failEverything ? std::nullopt : std::optional<double>(v);
+    }
+};
+
+}  // namespace vsm::test
