@@ -1,0 +1,165 @@
+#include "print/BatchRender.h"
+
+#include "app/Session.h"
+#include "model/Refresh.h"
+#include "print/PainterPrintSurface.h"
+#include "print/StampaCopertina.h"
+#include "project/ProjectFile.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace vsm {
+
+namespace {
+
+constexpr InnerSize kDesignedWindow{9930, 7290};
+constexpr double kMmPerInch = 25.4;
+
+bool isPng(const QString& path) { return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive); }
+
+bool loadSession(Session& s, const RenderRequest& r, QString* error) {
+    s.readSettings();
+    s.loadCatalogue();
+    s.modelCount = s.catalogue.modelCount;
+    s.chooseLanguageIfBlank(QLocale::system());
+    s.readLanguageFile();
+    s.model.loadScaleHeight = kDesignedWindow.height;
+    const ProjectFile::ReadOutcome outcome = ProjectFile::readInto(s, r.project);
+    if (!outcome.ok) {
+        *error = outcome.error;
+        return false;
+    }
+    s.model.currentModel = r.model >= 0 ? r.model : *outcome.currentModel;
+    if (r.outline) s.outlineOn = true;
+    return true;
+}
+
+QPageLayout::Orientation orientationOf(const Session& s) {
+    const CoverModel* m = s.catalogue.model(s.model.currentModel);
+    return m && m->orientation == kPortrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
+int printTo(const Session& s, PrintSurface& surface, QString* error) {
+    int failures = 0;
+    StampaCopertina(s, s.model.currentModel, &surface, [&] { ++failures; });
+    if (failures == 0) return 0;
+    *error = QStringLiteral("%1 print steps failed").arg(failures);
+    return 3;
+}
+
+int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
+    QSaveFile file(r.output);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("cannot write %1: %2").arg(r.output, file.errorString());
+        return 3;
+    }
+    QPdfWriter writer(&file);
+    writer.setResolution(1200);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientationOf(s), QMarginsF()));
+    writer.setCreator(Version::caption());
+    PainterPrintSurface surface(&writer, QPointF(r.marginsMm, r.marginsMm));
+    const int result = printTo(s, surface, error);
+    if (!file.commit()) {
+        *error = QStringLiteral("cannot write %1").arg(r.output);
+        return 3;
+    }
+    return result;
+}
+
+int renderPng(const Session& s, const RenderRequest& r, QString* error) {
+    const QSizeF mm = orientationOf(s) == QPageLayout::Portrait ? QSizeF(210, 297) : QSizeF(297, 210);
+    const double pxPerMm = r.dpi / kMmPerInch;
+    QImage page(qRound(mm.width() * pxPerMm), qRound(mm.height() * pxPerMm), QImage::Format_RGB32);
+    if (page.isNull()) {
+        *error = QStringLiteral("a page at %1 dpi is too large").arg(r.dpi);
+        return 2;
+    }
+    page.fill(Qt::white);
+    page.setDotsPerMeterX(qRound(pxPerMm * 1000));
+    page.setDotsPerMeterY(qRound(pxPerMm * 1000));
+    bool saved = false;
+    PainterPrintSurface surface(&page, QPointF(r.marginsMm, r.marginsMm), [&] {
+        QSaveFile file(r.output);
+        saved = file.open(QIODevice::WriteOnly) && page.save(&file, "PNG") && file.commit();
+        return saved;
+    });
+    const int result = printTo(s, surface, error);
+    if (!saved) {
+        *error = QStringLiteral("cannot write %1").arg(r.output);
+        return 3;
+    }
+    return result;
+}
+
+}  // namespace
+
+QString renderUsage() {
+    return QStringLiteral(
+        "usage: vessomar-render PROJECT.vsm OUT.pdf|OUT.png [--model N] [--outline] [--dpi N] "
+        "[--margins MM]");
+}
+
+bool parseRenderArguments(const QStringList& args, RenderRequest& r, QString* error) {
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const auto number = [&](double& out) {
+            bool ok = false;
+            out = args.value(++i).toDouble(&ok);
+            if (!ok) *error = QStringLiteral("%1 needs a number").arg(a);
+            return ok;
+        };
+        double value = 0;
+        if (a == QLatin1String("--outline")) {
+            r.outline = true;
+        } else if (a == QLatin1String("--model")) {
+            if (!number(value)) return false;
+            r.model = int(value);
+        } else if (a == QLatin1String("--dpi")) {
+            if (!number(value)) return false;
+            r.dpi = int(value);
+        } else if (a == QLatin1String("--margins")) {
+            if (!number(value)) return false;
+            r.marginsMm = value;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            *error = QStringLiteral("unknown option %1").arg(a);
+            return false;
+        } else {
+            files << a;
+        }
+    }
+    if (files.size() != 2) {
+        *error = renderUsage();
+        return false;
+    }
+    r.project = files[0];
+    r.output = files[1];
+    if (r.dpi < 10 || r.dpi > 2400) {
+        *error = QStringLiteral("--dpi must lie between 10 and 2400");
+        return false;
+    }
+    return true;
+}
+
+int renderCover(const RenderRequest& r, const QString& appFolder, QString* error) {
+    if (!QFileInfo(r.project).isFile()) {
+        *error = QStringLiteral("cannot read the project %1").arg(r.project);
+        return 1;
+    }
+    Session s;
+    s.folder = AppFolder{appFolder};
+    if (!loadSession(s, r, error)) return 1;
+    if (!s.catalogue.model(s.model.currentModel) ||
+        s.model.currentModel >= s.catalogue.modelCount) {
+        *error = QStringLiteral("unknown model %1").arg(s.model.currentModel);
+        return 2;
+    }
+    refreshPreview(s, kDesignedWindow);
+    return isPng(r.output) ? renderPng(s, r, error) : renderPdf(s, r, error);
+}
+
+}  // namespace vsm
