@@ -4,6 +4,7 @@
 #include "model/Refresh.h"
 #include "print/PainterPrintSurface.h"
 #include "print/StampaCopertina.h"
+#include "common/TextFile.h"
 #include "project/ProjectFile.h"
 
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QLocale>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cmath>
 
 namespace vsm {
 
@@ -21,6 +23,28 @@ constexpr double kMmPerInch = 25.4;
 
 bool isPng(const QString& path) { return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive); }
 
+// The model the cover is rendered for: the override, else the project's last line.
+int modelOf(const RenderRequest& r) {
+    if (r.model >= 0) return r.model;
+    const auto lines = TextFile::readLines(r.project);
+    return lines && lines->size() >= ProjectFile::kLines
+               ? int(std::nearbyint(lines->at(ProjectFile::kLines - 1).trimmed().toDouble()))
+               : -1;
+}
+
+// Pixels the pictures need at most: the widest zone at the page's resolution.
+// Slim covers are cut from a picture made for the full box.
+QSize picturePixelsNeeded(const Session& s, const RenderRequest& r) {
+    const int model = modelOf(r);
+    const CoverModel* m = s.catalogue.model(model);
+    const CoverModel* box = s.catalogue.model(0);
+    if (!m || !box) return {};
+    const double w = std::max({m->zone1Width, m->zone2Width, box->zone1Width});
+    const double h = std::max(m->zone1Height, m->zone2Height);
+    const double pxPerMm = r.dpi / kMmPerInch;
+    return QSize(int(std::ceil(w * pxPerMm)), int(std::ceil(h * pxPerMm)));
+}
+
 bool loadSession(Session& s, const RenderRequest& r, QString* error) {
     s.readSettings();
     s.loadCatalogue();
@@ -28,7 +52,8 @@ bool loadSession(Session& s, const RenderRequest& r, QString* error) {
     s.chooseLanguageIfBlank(QLocale::system());
     s.readLanguageFile();
     s.model.loadScaleHeight = kDesignedWindow.height;
-    const ProjectFile::ReadOutcome outcome = ProjectFile::readInto(s, r.project);
+    const ProjectFile::ReadOutcome outcome =
+        ProjectFile::readInto(s, r.project, picturePixelsNeeded(s, r));
     if (!outcome.ok) {
         *error = outcome.error;
         return false;
@@ -62,6 +87,7 @@ int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientationOf(s), QMarginsF()));
     writer.setCreator(Version::caption());
     PainterPrintSurface surface(&writer, QPointF(r.marginsMm, r.marginsMm));
+    surface.setPictureResolutionLimit(r.dpi);
     const int result = printTo(s, surface, error);
     if (!file.commit()) {
         *error = QStringLiteral("cannot write %1").arg(r.output);

@@ -14,7 +14,7 @@ struct RenderRequest {
     QString output;
     int model = -1;  // -1: the project's own
     bool outline = false;
-    int dpi = 300;
+    int dpi = 300;  // of a PNG page, and of the pictures in a PDF
     double marginsMm = 0;  // the printable area's offset from the paper's corner
 };
 

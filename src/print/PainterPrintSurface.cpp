@@ -58,9 +58,13 @@ bool PainterPrintSurface::setScaleToMillimetres() { return ready(); }
 bool PainterPrintSurface::paintPicture(const ComposedPicture& picture, const QRectF& mm) {
     if (!ready() || picture.isNull() || mm.width() <= 0 || mm.height() <= 0) return false;
     const QRectF target = toDevice(mm);
-    // At most the device's resolution at the printed size.
-    const QSize atDevice(std::max(1, int(std::ceil(target.width()))),
-                         std::max(1, int(std::ceil(target.height()))));
+    // At most the device's resolution, or the limit, at the printed size.
+    const double limitX = pictureDpiLimit_ > 0 ? std::min(pixelsPerMmX(), pictureDpiLimit_ / kMmPerInch)
+                                               : pixelsPerMmX();
+    const double limitY = pictureDpiLimit_ > 0 ? std::min(pixelsPerMmY(), pictureDpiLimit_ / kMmPerInch)
+                                               : pixelsPerMmY();
+    const QSize atDevice(std::max(1, int(std::ceil(mm.width() * limitX))),
+                         std::max(1, int(std::ceil(mm.height() * limitY))));
     const QSize size(std::min(atDevice.width(), picture.width()),
                      std::min(atDevice.height(), picture.height()));
     const QImage image = picture.render(size);

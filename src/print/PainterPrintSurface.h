@@ -35,6 +35,10 @@ public:
     bool print(const QString& text) override;
     bool endDoc() override;
 
+    // Pictures are sent at no more than this resolution (dots per inch) at their
+    // printed size; the device's own resolution when not set.
+    void setPictureResolutionLimit(double dpi) { pictureDpiLimit_ = dpi; }
+
     // Device pixels per millimetre, across and down.
     double pixelsPerMmX() const;
     double pixelsPerMmY() const;
@@ -50,6 +54,7 @@ private:
     QPainter painter_;
     QFont font_;
     QPointF current_;
+    double pictureDpiLimit_ = 0;
     bool begun_ = false;
     bool ended_ = false;
 };

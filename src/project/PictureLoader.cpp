@@ -37,7 +37,24 @@ bool looksLikeJpeg(const QByteArray& bytes) { return bytes.startsWith("\xFF\xD8\
 
 // libjpeg-turbo straight into the picture's memory; nothing for what it cannot
 // decode to RGB (CMYK files, for one), which the general reader then takes.
-std::optional<QImage> decodeJpeg(const QByteArray& bytes) {
+// The smallest of libjpeg-turbo's scales (M/8) that keeps at least the wanted size.
+void scaleToCover(int& width, int& height, const QSize& atLeast) {
+    if (atLeast.isEmpty()) return;
+    int count = 0;
+    const tjscalingfactor* factors = tjGetScalingFactors(&count);
+    int bestW = width, bestH = height;
+    for (int i = 0; factors && i < count; ++i) {
+        const int w = TJSCALED(width, factors[i]), h = TJSCALED(height, factors[i]);
+        if (w <= width && w >= atLeast.width() && h >= atLeast.height() && w < bestW) {
+            bestW = w;
+            bestH = h;
+        }
+    }
+    width = bestW;
+    height = bestH;
+}
+
+std::optional<QImage> decodeJpeg(const QByteArray& bytes, const QSize& atLeast) {
     tjhandle decoder = tjInitDecompress();
     if (!decoder) return std::nullopt;
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
@@ -46,6 +63,7 @@ std::optional<QImage> decodeJpeg(const QByteArray& bytes) {
     if (tjDecompressHeader3(decoder, data, static_cast<unsigned long>(bytes.size()), &width,
                             &height, &subsampling, &colourspace) == 0 &&
         colourspace != TJCS_CMYK && colourspace != TJCS_YCCK && width > 0 && height > 0) {
+        scaleToCover(width, height, atLeast);
         QImage picture = allocatePicture(width, height);
         if (!picture.isNull() &&
             tjDecompress2(decoder, data, static_cast<unsigned long>(bytes.size()), picture.bits(),
@@ -56,12 +74,15 @@ std::optional<QImage> decodeJpeg(const QByteArray& bytes) {
     return result;
 }
 
-// The orientation a camera wrote into the file, applied so the photo stands up.
-QImage applyOrientation(const QImage& picture, QByteArray& bytes) {
+// The orientation a camera wrote into the file.
+QImageIOHandler::Transformations orientationMark(QByteArray& bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader header(&buffer, "jpeg");
-    const QImageIOHandler::Transformations t = header.transformation();
+    return QImageReader(&buffer, "jpeg").transformation();
+}
+
+// Turns the decoded photo so that it stands up.
+QImage applyOrientation(const QImage& picture, QImageIOHandler::Transformations t) {
     if (t == QImageIOHandler::TransformationNone) return picture;
     return picture.transformed(QImage::trueMatrix(
         QTransform().rotate(t & QImageIOHandler::TransformationRotate90 ? 90 : 0)
@@ -82,7 +103,9 @@ std::optional<QImage> readWithQt(QByteArray& bytes) {
 
 }  // namespace
 
-std::optional<QImage> loadPicture(const QString& path) {
+std::optional<QImage> loadPicture(const QString& path) { return loadPicture(path, QSize()); }
+
+std::optional<QImage> loadPicture(const QString& path, const QSize& atLeast) {
     if (!TextFile::isRegularFile(path)) return std::nullopt;
     QFile file(path);
     if (file.size() > kMaxPictureFileBytes || !file.open(QIODevice::ReadOnly)) return std::nullopt;
@@ -90,8 +113,12 @@ std::optional<QImage> loadPicture(const QString& path) {
     // Photos of 100 megapixels and more are ordinary; Qt's default limit of 128 MB
     // would refuse them.
     QImageReader::setAllocationLimit(4096);
-    if (looksLikeJpeg(bytes))
-        if (auto picture = decodeJpeg(bytes)) return applyOrientation(*picture, bytes);
+    if (looksLikeJpeg(bytes)) {
+        const auto mark = orientationMark(bytes);
+        const QSize wanted = mark & QImageIOHandler::TransformationRotate90 ? atLeast.transposed()
+                                                                           : atLeast;
+        if (auto picture = decodeJpeg(bytes, wanted)) return applyOrientation(*picture, mark);
+    }
     return readWithQt(bytes);
 }
 

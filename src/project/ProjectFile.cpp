@@ -50,7 +50,7 @@ private:
     int next_ = 0;
 };
 
-bool restorePictures(Session& s, LineReader& in, QString* error) {
+bool restorePictures(Session& s, LineReader& in, const QSize& atLeast, QString* error) {
     for (int number = 1; number <= 3; ++number) {
         const auto path = in.whole(error);
         if (!path) return false;
@@ -58,7 +58,7 @@ bool restorePictures(Session& s, LineReader& in, QString* error) {
             s.pictureSlots.put(number, blankPicture(), *path);
             continue;
         }
-        const auto picture = loadPicture(*path);
+        const auto picture = loadPicture(*path, atLeast);
         if (!picture) {
             *error = tr("The picture \"%1\" is missing or is not a picture Vessomar can read.")
                          .arg(*path);
@@ -145,20 +145,20 @@ bool WriteProject(const Session& s, int currentModel, const QString& path, QStri
     return false;
 }
 
-ReadOutcome readInto(Session& s, const QString& path) {
+ReadOutcome readInto(Session& s, const QString& path, const QSize& picturesAtLeast) {
     ReadOutcome outcome;
     const auto fileLines = TextFile::readLines(path);
     if (!fileLines) {
         outcome.error = tr("Cannot read the project file \"%1\".").arg(path);
         return outcome;
     }
-    return readLinesInto(s, *fileLines);
+    return readLinesInto(s, *fileLines, picturesAtLeast);
 }
 
-ReadOutcome readLinesInto(Session& s, const QStringList& fileLines) {
+ReadOutcome readLinesInto(Session& s, const QStringList& fileLines, const QSize& picturesAtLeast) {
     ReadOutcome outcome;
     LineReader in(fileLines);
-    if (!restorePictures(s, in, &outcome.error) || !restoreTitles(s, in, &outcome.error) ||
+    if (!restorePictures(s, in, picturesAtLeast, &outcome.error) || !restoreTitles(s, in, &outcome.error) ||
         !restoreSwitches(s, in, &outcome.error))
         return outcome;
     const auto model = in.whole(&outcome.error);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -31,8 +32,10 @@ struct ReadOutcome {
 // Restores the composition line by line. Each line is applied as it is read, so
 // a failure keeps what came before it; a slot whose picture loaded keeps that
 // picture with its path. The model is handed back for the caller to select.
-ReadOutcome readInto(Session& session, const QString& path);
-ReadOutcome readLinesInto(Session& session, const QStringList& lines);
+// picturesAtLeast: pictures need no more pixels than this (empty: all of them).
+ReadOutcome readInto(Session& session, const QString& path, const QSize& picturesAtLeast = {});
+ReadOutcome readLinesInto(Session& session, const QStringList& lines,
+                          const QSize& picturesAtLeast = {});
 
 // A number as the file stores it: " 1 ", "-1 ".
 QString numberItem(qint64 value);
