@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Starts a CUPS scheduler with a cups-pdf queue named Vessomar-PDF, for the
-# printing tests. Needs root; does nothing when a scheduler already answers.
+# Starts a CUPS scheduler with two cups-pdf queues, Vessomar-PDF and
+# Vessomar-PDF-2, for the printing tests. cups-pdf writes each job as a PDF into
+# /var/spool/cups-pdf/<user>. Needs root; reuses a scheduler that already answers.
 set -euo pipefail
+conf=/etc/cups/cups-pdf.conf
+if [ -f "$conf" ]; then
+    sed -i -e 's|^#\?Out .*|Out /var/spool/cups-pdf/${USER}|' \
+           -e 's|^#\?AnonDirName .*|AnonDirName /var/spool/cups-pdf/ANONYMOUS|' "$conf"
+fi
+mkdir -p /var/spool/cups-pdf
 if ! lpstat -r 2>/dev/null | grep -q "is running"; then
     mkdir -p /run/cups
     /usr/sbin/cupsd
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 100); do
         lpstat -r 2>/dev/null | grep -q "is running" && break
         sleep 0.2
     done
 fi
 lpstat -r
-if ! lpstat -p Vessomar-PDF >/dev/null 2>&1; then
-    ppd=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF/ {print $1; exit}')
-    lpadmin -p Vessomar-PDF -E -v cups-pdf:/ ${ppd:+-m "$ppd"} || echo "no cups-pdf queue"
-fi
-lpstat -p || true
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+for queue in Vessomar-PDF Vessomar-PDF-2; do
+    lpstat -p "$queue" >/dev/null 2>&1 || lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd"
+done
+lpstat -p Vessomar-PDF

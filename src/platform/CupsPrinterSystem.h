@@ -3,12 +3,35 @@
 #include "platform/Platform.h"
 
 #include <QPrinter>
+#include <QSize>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace vsm {
 
+// What a CUPS destination reports about print quality.
+struct CupsQualitySupport {
+    std::vector<int> printQualities;  // IPP print-quality values: 3 draft, 4 normal, 5 high
+    std::vector<QSize> resolutions;   // dots per inch, across and down
+};
+
+// How one quality code goes out with a job: an IPP print-quality value or a
+// resolution; neither when the destination reports no quality choices at all.
+struct CupsQualityChoice {
+    int printQuality = 0;  // 0: not sent
+    QSize resolution;      // empty: not sent
+};
+
+// Maps a quality code (-4 high, -3 medium, -2 low, -1 draft) onto a destination.
+// With print-quality: -4 high, -3 normal, -2 and -1 draft. With resolutions only,
+// best first: -4 the highest, -3 the second, -2 the third, -1 the lowest. Empty
+// when the destination cannot honour the code.
+std::optional<CupsQualityChoice> cupsQualityFor(int code, const CupsQualitySupport& support);
+
 // Printers of the CUPS scheduler: the installed queues, the user's default
-// destination and a QPrinter for the next job.
+// destination and a QPrinter for the next job. Without a scheduler the lists are
+// empty and every change fails.
 class CupsPrinterSystem : public PrinterSystem {
 public:
     CupsPrinterSystem();
@@ -27,8 +50,13 @@ public:
     QPrinter& printer() { return *printer_; }
 
 private:
+    const CupsQualitySupport& qualitySupport();
+    void applyQuality();
+
     std::unique_ptr<QPrinter> printer_;
+    QString current_;
     int quality_ = -3;
+    std::optional<CupsQualitySupport> support_;  // of the current printer, asked once
 };
 
 }  // namespace vsm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "support/FakePrinterSystem.h"
 
 #include <QStringList>
 #include <utility>
@@ -84,8 +85,10 @@ struct FakePlatform {
     FakeQuestions questions;
     FakeFileDialogs fileDialogs;
     FakeSounds sounds;
+    FakePrinterSystem printers;
     Platform services() {
-        return {&launcher, &instanceGuard, &prompts, &locale, &questions, &fileDialogs, &sounds};
+        return {&launcher,  &instanceGuard, &prompts, &locale,
+                &questions, &fileDialogs,   &sounds,  &printers};
     }
 };
 

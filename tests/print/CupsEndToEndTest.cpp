@@ -1,0 +1,128 @@
+// Prints covers through the real dialog path onto a cups-pdf queue of a running
+// CUPS scheduler and measures the zones on the PDF it writes. CI starts the
+// scheduler and the queues with tools/start-cups.sh; without them the test skips.
+#include "platform/CupsPrinterSystem.h"
+#include "print/frmStampa.h"
+#include "support/FakePlatform.h"
+#include "support/PageMeasure.h"
+#include "support/TempAppFolder.h"
+#include "ui/Form1.h"
+
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <pwd.h>
+
+using namespace vsm;
+
+namespace {
+
+const QString kQueue = QStringLiteral("Vessomar-PDF");
+const QString kOtherQueue = QStringLiteral("Vessomar-PDF-2");
+constexpr double kDpi = 600;
+
+QString outputFolder() {
+    const passwd* user = getpwuid(geteuid());
+    return QStringLiteral("/var/spool/cups-pdf/") + QString::fromLocal8Bit(user ? user->pw_name : "");
+}
+
+QStringList pdfsIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+}
+
+// The PDF cups-pdf writes for the job, once it is complete.
+QString waitForNewPdf(const QStringList& before) {
+    QDeadlineTimer deadline(60000);
+    while (!deadline.hasExpired()) {
+        for (const QString& name : pdfsIn(outputFolder())) {
+            if (before.contains(name)) continue;
+            const QString path = outputFolder() + QLatin1Char('/') + name;
+            QThread::msleep(500);  // let the backend finish writing
+            return path;
+        }
+        QThread::msleep(200);
+    }
+    return {};
+}
+
+QLabel* button(QWidget* dialog, const char* name, int index) {
+    for (QLabel* label : dialog->findChildren<QLabel*>(QLatin1String(name)))
+        if (label->property("Index").toInt() == index) return label;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
+    CupsPrinterSystem printers;
+    if (!printers.printerNames().contains(kQueue) || !printers.printerNames().contains(kOtherQueue))
+        GTEST_SKIP() << "no CUPS scheduler with the cups-pdf queues (tools/start-cups.sh)";
+    QImageReader::setAllocationLimit(1024);
+    test::TempAppFolder dir;
+    test::FakePlatform fakes;
+    Platform platform = fakes.services();
+    platform.printers = &printers;
+    Form1 form(platform, dir.folder(), QString());
+    form.load();
+    QImage white(1200, 900, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    for (int n = 1; n <= 3; ++n) form.session().pictureSlots.put(n, white, dir.path("/white.jpg"));
+    form.session().outlineOn = true;
+    PrintDialogState state;
+
+    // Choosing a queue in the dialog makes it the user's CUPS default.
+    printers.makeDefault(kOtherQueue);
+    ASSERT_EQ(printers.defaultPrinterName(), kOtherQueue);
+
+    for (int model : {0, 3, 14, 20}) {
+        SCOPED_TRACE(model);
+        form.selectModel(model);
+        const QStringList before = pdfsIn(outputFolder());
+        frmStampa dialog(platform, form.session(), state, [&] { form.StampaCopertina(); }, &form);
+        auto* printerBox = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        ASSERT_NE(printerBox, nullptr);
+        printerBox->setEditText(kQueue.toLower());  // any letter case
+        printerBox->setEditText(kQueue);
+        EXPECT_EQ(printers.currentPrinterName(), kQueue);
+        EXPECT_EQ(printers.defaultPrinterName(), kQueue);
+        QLabel* print = button(&dialog, "Label1", 0);
+        ASSERT_NE(print, nullptr);
+        QTest::mouseClick(print, Qt::LeftButton);
+        EXPECT_TRUE(fakes.prompts.shown.empty());
+
+        const QString pdf = waitForNewPdf(before);
+        ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << outputFolder().toStdString();
+        const QString png = dir.path(QStringLiteral("/page%1").arg(model));
+        ASSERT_EQ(QProcess::execute("pdftoppm", {"-r", QString::number(kDpi), "-gray", "-png",
+                                                 "-singlefile", pdf, png}),
+                  0);
+        QImage page(png + ".png");
+        ASSERT_FALSE(page.isNull());
+        // CUPS prints a landscape job on portrait paper with the page turned a
+        // quarter; turn it back to measure it as the cover's own page.
+        const bool portrait = form.session().catalogue.model(model)->orientation == kPortrait;
+        if (!portrait) {
+            ASSERT_LT(page.width(), page.height());
+            page = page.transformed(QTransform().rotate(90));
+        }
+        EXPECT_EQ(page.width() < page.height(), portrait);
+        // Positions are from the printable area's corner, which the queue sets.
+        const QPointF origin = printers.printer().pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+        for (const test::ExpectedOutline& e : test::expectedOutlines(form.session().catalogue, model)) {
+            const auto measured = test::measureOutline(page, kDpi, e, origin);
+            ASSERT_TRUE(measured.has_value()) << e.mm.x() << "," << e.mm.y();
+            const test::OutlineError err = test::outlineError(*measured, e.mm.translated(origin));
+            EXPECT_LE(err.position, 0.1) << "zone at " << e.mm.x() << "," << e.mm.y()
+                                         << " measured " << measured->x() << "," << measured->y();
+            EXPECT_LE(err.size, 0.1) << "zone at " << e.mm.x() << "," << e.mm.y();
+        }
+    }
+}
