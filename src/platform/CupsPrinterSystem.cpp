@@ -120,6 +120,7 @@ std::optional<CupsQualityChoice> cupsQualityFor(int code, const CupsQualitySuppo
 CupsPrinterSystem::CupsPrinterSystem()
     : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setDocName(QStringLiteral("Vessomar cover"));  // the job's title in the queue
     // Without any printer Qt starts on its PDF writer, which is no printer of ours.
     if (printer_->outputFormat() == QPrinter::NativeFormat) current_ = printer_->printerName();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -105,6 +108,23 @@ public:
     virtual std::unique_ptr<PrintSurface> beginJob() = 0;
 };
 
+// The modal colour dialog. It starts on the given colour and shows and updates
+// the sixteen custom colours it is handed; nothing when the user cancels.
+class ColourDialogs {
+public:
+    virtual ~ColourDialogs() = default;
+    virtual std::optional<QColor> chooseColour(QWidget* owner, const QColor& start,
+                                               std::array<QColor, 16>& customColours) = 0;
+};
+
+// The desktop's "open": a file with its associated program, an address in the
+// browser. Failures are the caller's to ignore.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool open(const QString& fileOrAddress) = 0;
+};
+
 // The user's locale.
 class LocaleSource {
 public:
@@ -123,6 +143,8 @@ struct Platform {
     FileDialogs* fileDialogs = nullptr;
     SoundPlayer* sounds = nullptr;
     PrinterSystem* printers = nullptr;
+    ColourDialogs* colourDialogs = nullptr;
+    Shell* shell = nullptr;
 };
 
 }  // namespace vsm

@@ -1,7 +1,10 @@
 #include "platform/RealPlatform.h"
 
 #include <QDir>
+#include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -125,6 +128,27 @@ QStringList QtFileDialogs::openFiles(const FileDialogRequest& request) {
 
 QString QtFileDialogs::saveFile(const FileDialogRequest& request) {
     return runDialog(request, QFileDialog::AnyFile, QFileDialog::AcceptSave).value(0);
+}
+
+}  // namespace vsm
+
+namespace vsm {
+
+std::optional<QColor> QtColourDialogs::chooseColour(QWidget* owner, const QColor& start,
+                                                    std::array<QColor, 16>& customColours) {
+    for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, customColours[size_t(i)]);
+    QColorDialog dialog(start, owner);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (!chosen) return std::nullopt;
+    for (int i = 0; i < 16; ++i) customColours[size_t(i)] = QColorDialog::customColor(i);
+    return dialog.selectedColor();
+}
+
+bool DesktopShell::open(const QString& fileOrAddress) {
+    const QUrl url = fileOrAddress.contains(QLatin1String("://"))
+                         ? QUrl(fileOrAddress)
+                         : QUrl::fromLocalFile(fileOrAddress);
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace vsm

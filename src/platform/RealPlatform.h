@@ -53,6 +53,19 @@ public:
     void playAndWait(const QString&) override {}
 };
 
+// QColorDialog. Its custom colours are shared by every dialog of the program, so
+// they are loaded from and stored back into the caller's sixteen around each use.
+class QtColourDialogs : public ColourDialogs {
+public:
+    std::optional<QColor> chooseColour(QWidget* owner, const QColor& start,
+                                       std::array<QColor, 16>& customColours) override;
+};
+
+class DesktopShell : public Shell {
+public:
+    bool open(const QString& fileOrAddress) override;
+};
+
 class SystemLocaleSource : public LocaleSource {
 public:
     QLocale userLocale() const override { return QLocale::system(); }
@@ -68,10 +81,12 @@ struct RealPlatform {
     QtFileDialogs fileDialogs;
     SilentSoundPlayer sounds;
     CupsPrinterSystem printers;
+    QtColourDialogs colourDialogs;
+    DesktopShell shell;
 
     Platform services() {
-        return {&launcher,  &instanceGuard, &prompts, &locale,
-                &questions, &fileDialogs,   &sounds,  &printers};
+        return {&launcher, &instanceGuard, &prompts,  &locale,        &questions,
+                &fileDialogs, &sounds,     &printers, &colourDialogs, &shell};
     }
 };
 

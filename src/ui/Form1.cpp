@@ -3,6 +3,10 @@
 #include "app/RegOCX.h"
 #include "print/PrintSurface.h"
 #include "print/StampaCopertina.h"
+#include "project/CommDlgs.h"
+#include "settings/HelpPages.h"
+#include "settings/frmOpzioni.h"
+#include "title/frmTitolo.h"
 #include "settings/MainCaptions.h"
 #include "ui/PreviewWidgets.h"
 
@@ -13,6 +17,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,6 +164,10 @@ void Form1::wireCommands() {
         connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, slot);
     };
     on("mnuFileStampa", [this] { openPrintDialog(); });
+    on("mnuTitolo", [this] { openTitleDialog(); });
+    on("mnuOpzioni", [this] { openOptionsDialog(); });
+    on("mnuLingua", [this] { ChooseLanguage(); });
+    on("mnuMenu1Guida", [this] { OpenHelpPage(); });
     on("mnuApriDS", [p] { p->openCommand(); });
     on("mnuSalva", [p] { p->saveCommand(); });
     on("mnuSalvaConNome", [p] { p->saveAsCommand(); });
@@ -176,6 +185,46 @@ void Form1::wireCommands() {
 void Form1::openPrintDialog() {
     frmStampa dialog(platform_, session_, printDialogState_, [this] { StampaCopertina(); }, this);
     dialog.exec();
+}
+
+void Form1::openTitleDialog() {
+    frmTitolo dialog(platform_, session_, [this] {
+        showComposition();
+        Combo1_Click();
+    }, this);
+    dialog.exec();
+}
+
+void Form1::openOptionsDialog() {
+    frmOpzioni dialog(
+        platform_, session_, currentModel(),
+        [this] { session_.saveCatalogue(currentModel(), storedWindowState()); },
+        [this] {
+            session_.readSettings();
+            session_.loadCatalogue();
+        },
+        this);
+    dialog.exec();
+}
+
+void Form1::ChooseLanguage() {
+    const QString filter = CommDlgs::joinFilter({session_.uiText[46], QStringLiteral("*.lng"),
+                                                 session_.uiText[21], QStringLiteral("*.*")});
+    const QString path = CommDlgs::ShowOpenDialog(*platform_.fileDialogs, this, 1,
+                                                  session_.uiText[45], QString(), filter,
+                                                  session_.folder.langFolder(), QStringLiteral("lng"));
+    if (path.isEmpty()) return;
+    const int model = currentModel();
+    session_.settings.languageName = languageNameFromPath(path, session_.settings.languageName);
+    SalvaOpzioni();
+    ApplyLanguage();
+    selectModel(model);
+    Form_Resize();
+}
+
+void Form1::OpenHelpPage() {
+    const QString page = session_.folder.path(helpPageFor(session_.settings.languageName));
+    if (platform_.shell && QFileInfo::exists(page)) platform_.shell->open(page);
 }
 
 void Form1::StampaCopertina() {

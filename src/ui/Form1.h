@@ -74,6 +74,16 @@ public:
     // File > Print: the print dialog.
     void openPrintDialog();
 
+    // Tools > Add title: the title dialog.
+    void openTitleDialog();
+    // Tools > Options: the options dialog.
+    void openOptionsDialog();
+    // Tools > Language: a language file chosen in a file dialog becomes the
+    // interface language at once.
+    void ChooseLanguage();
+    // Help > Help: the help page of the current language in the desktop's browser.
+    void OpenHelpPage();
+
     // Shows the titles and switches of the composition on the window's controls.
     void showComposition();
 

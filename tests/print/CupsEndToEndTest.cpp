@@ -38,12 +38,12 @@ QStringList pdfsIn(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
 }
 
-// The PDF cups-pdf writes for the job, once it is complete.
-QString waitForNewPdf(const QStringList& before) {
+// The PDF cups-pdf writes for our job (named after its title), once complete.
+QString waitForNewPdf(const QStringList& before, const QString& title) {
     QDeadlineTimer deadline(60000);
     while (!deadline.hasExpired()) {
         for (const QString& name : pdfsIn(outputFolder())) {
-            if (before.contains(name)) continue;
+            if (before.contains(name) || !name.startsWith(title)) continue;
             const QString path = outputFolder() + QLatin1Char('/') + name;
             QThread::msleep(500);  // let the backend finish writing
             return path;
@@ -86,6 +86,9 @@ TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
         SCOPED_TRACE(model);
         form.selectModel(model);
         const QStringList before = pdfsIn(outputFolder());
+        // A title of our own tells our job from any other on the queue.
+        const QString title = QStringLiteral("vessomar-test-%1-%2").arg(getpid()).arg(model);
+        printers.printer().setDocName(title);
         frmStampa dialog(platform, form.session(), state, [&] { form.StampaCopertina(); }, &form);
         auto* printerBox = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
         ASSERT_NE(printerBox, nullptr);
@@ -98,7 +101,7 @@ TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
         QTest::mouseClick(print, Qt::LeftButton);
         EXPECT_TRUE(fakes.prompts.shown.empty());
 
-        const QString pdf = waitForNewPdf(before);
+        const QString pdf = waitForNewPdf(before, title);
         ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << outputFolder().toStdString();
         const QString png = dir.path(QStringLiteral("/page%1").arg(model));
         ASSERT_EQ(QProcess::execute("pdftoppm", {"-r", QString::number(kDpi), "-gray", "-png",

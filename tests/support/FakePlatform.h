@@ -71,6 +71,27 @@ struct FakeSounds : SoundPlayer {
     void playAndWait(const QString& path) override { played << path; }
 };
 
+// Answers with a prepared colour (or a cancel) and records where it started.
+struct FakeColourDialogs : ColourDialogs {
+    std::optional<QColor> answer;
+    std::vector<QColor> starts;
+    std::optional<QColor> chooseColour(QWidget*, const QColor& start,
+                                       std::array<QColor, 16>& custom) override {
+        starts.push_back(start);
+        if (answer) custom[0] = *answer;  // the user stored it as a custom colour too
+        return answer;
+    }
+};
+
+struct FakeShell : Shell {
+    QStringList opened;
+    bool works = true;
+    bool open(const QString& target) override {
+        opened << target;
+        return works;
+    }
+};
+
 struct FakeLocale : LocaleSource {
     QLocale locale{QLocale::English, QLocale::UnitedKingdom};
     QLocale userLocale() const override { return locale; }
@@ -86,9 +107,11 @@ struct FakePlatform {
     FakeFileDialogs fileDialogs;
     FakeSounds sounds;
     FakePrinterSystem printers;
+    FakeColourDialogs colourDialogs;
+    FakeShell shell;
     Platform services() {
-        return {&launcher,  &instanceGuard, &prompts, &locale,
-                &questions, &fileDialogs,   &sounds,  &printers};
+        return {&launcher,    &instanceGuard, &prompts,  &locale,        &questions,
+                &fileDialogs, &sounds,        &printers, &colourDialogs, &shell};
     }
 };
 
