@@ -7,17 +7,31 @@ namespace vsm {
 // Every data path is the program's folder followed by a fixed relative path.
 struct AppFolder {
     QString root;
+    // Where the settings and the catalogue are read and written: the program's own
+    // Files folder, or the user's copies when that folder is read-only.
+    QString writableFiles;
 
     QString path(const QString& relative) const { return root + relative; }
     QString filesFolder() const { return path(QStringLiteral("/Files")); }
-    QString settingsFile() const { return path(QStringLiteral("/Files/Vessomar.ini")); }
-    QString catalogueFile() const { return path(QStringLiteral("/Files/Covers.ini")); }
+    QString dataFilesFolder() const { return writableFiles.isEmpty() ? filesFolder() : writableFiles; }
+    QString settingsFile() const { return dataFilesFolder() + QStringLiteral("/Vessomar.ini"); }
+    QString catalogueFile() const { return dataFilesFolder() + QStringLiteral("/Covers.ini"); }
     QString langFolder() const { return path(QStringLiteral("/Files/Lang")); }
     QString portableMarker() const { return path(QStringLiteral("/Files/Portable.ini")); }
     QString portableSetupScript() const { return path(QStringLiteral("/Reg.bat")); }
     QString imagingComponent() const { return path(QStringLiteral("/GflAx.dll")); }
     QString templatesFolder() const { return path(QStringLiteral("/Modelli")); }
 };
+
+// An installed program folder (/opt/vessomar) is read-only for its users. Then
+// each user keeps writable copies of the settings and the catalogue in
+// userFolder, the catalogue seeded from the shipped one, and reads and writes
+// those. Returns the folder with writableFiles set accordingly.
+AppFolder withWritableFiles(AppFolder folder, bool programFilesWritable,
+                            const QString& userFolder);
+
+// The same, deciding from the file system and the user's data folder.
+AppFolder withWritableFiles(AppFolder folder);
 
 // The program's version and the caption built from it.
 struct Version {

@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
 
     vsm::RealPlatform real;
     const vsm::Platform platform = real.services();
-    const vsm::AppFolder folder{QCoreApplication::applicationDirPath()};
+    const vsm::AppFolder folder =
+        vsm::withWritableFiles(vsm::AppFolder{QCoreApplication::applicationDirPath(), {}});
     const QString commandLine = app.arguments().mid(1).join(QLatin1Char(' '));
 
     std::unique_ptr<vsm::Form1> form;

@@ -4,6 +4,11 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QEventLoop>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -149,6 +154,30 @@ bool DesktopShell::open(const QString& fileOrAddress) {
                          ? QUrl(fileOrAddress)
                          : QUrl::fromLocalFile(fileOrAddress);
     return QDesktopServices::openUrl(url);
+}
+
+}  // namespace vsm
+
+namespace vsm {
+
+void QtSoundPlayer::playAndWait(const QString& wavPath) {
+    if (!QFileInfo(wavPath).isFile() || QMediaDevices::audioOutputs().isEmpty()) return;
+    QSoundEffect effect;
+    QEventLoop loop;
+    QTimer guard;  // a click lasts a tenth of a second; never wait long for it
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
+        if (effect.status() == QSoundEffect::Ready) effect.play();
+        if (effect.status() == QSoundEffect::Error) loop.quit();
+    });
+    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
+        if (!effect.isPlaying()) loop.quit();
+    });
+    effect.setSource(QUrl::fromLocalFile(wavPath));
+    guard.start(1500);
+    // The window does not react while the sound plays, as the click promises.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace vsm

@@ -47,10 +47,11 @@ public:
     QString saveFile(const FileDialogRequest& request) override;
 };
 
-// No sound yet: sounds are silent.
-class SilentSoundPlayer : public SoundPlayer {
+// Qt Multimedia, waiting until the sound has finished. Without an audio device,
+// or with a file that is missing or no sound, it returns at once in silence.
+class QtSoundPlayer : public SoundPlayer {
 public:
-    void playAndWait(const QString&) override {}
+    void playAndWait(const QString& wavPath) override;
 };
 
 // QColorDialog. Its custom colours are shared by every dialog of the program, so
@@ -79,7 +80,7 @@ struct RealPlatform {
     SystemLocaleSource locale;
     QtQuestionPrompts questions;
     QtFileDialogs fileDialogs;
-    SilentSoundPlayer sounds;
+    QtSoundPlayer sounds;
     CupsPrinterSystem printers;
     QtColourDialogs colourDialogs;
     DesktopShell shell;

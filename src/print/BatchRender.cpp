@@ -177,7 +177,7 @@ int renderCover(const RenderRequest& r, const QString& appFolder, QString* error
         return 1;
     }
     Session s;
-    s.folder = AppFolder{appFolder};
+    s.folder = withWritableFiles(AppFolder{appFolder, {}});
     if (!loadSession(s, r, error)) return 1;
     if (!s.catalogue.model(s.model.currentModel) ||
         s.model.currentModel >= s.catalogue.modelCount) {

@@ -9,6 +9,9 @@
 #include "title/frmTitolo.h"
 #include "settings/MainCaptions.h"
 #include "ui/PreviewWidgets.h"
+#include "ui/Toolbar.h"
+#include "ui/frmAbout2.h"
+#include "ui/WebAddresses.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,12 +38,6 @@ constexpr int k = Form1::kTwipsPerPixel;
 QRect twipsRect(int left, int top, int width, int height) {
     return twipsToPixels(QRectF(left, top, width, height));
 }
-
-// Tool-bar buttons at their designed places (twips): left, top, width, height.
-constexpr int kButtonDesign[10][4] = {
-    {150, 180, 480, 420},  {720, 120, 600, 510},   {8820, 190, 1380, 390}, {8280, 900, 750, 720},
-    {7500, 810, 735, 825}, {9150, 870, 690, 825},  {1110, 1860, 750, 795}, {210, 1860, 750, 720},
-    {2010, 150, 435, 480}, {1440, 150, 435, 480}};
 
 constexpr int kLine1Y = 780;
 constexpr int kHintHeight = 300;
@@ -168,6 +165,12 @@ void Form1::wireCommands() {
     on("mnuOpzioni", [this] { openOptionsDialog(); });
     on("mnuLingua", [this] { ChooseLanguage(); });
     on("mnuMenu1Guida", [this] { OpenHelpPage(); });
+    on("mnuAggLingua", [this] { openWithShell(WebAddresses::languages()); });
+    on("mnuDonazioniFaiunadonazione", [this] { openWithShell(WebAddresses::donation()); });
+    on("mnuAggiornamenti", [this] { openWithShell(WebAddresses::product()); });
+    on("mnuVersione",
+       [this] { openWithShell(session_.folder.path(QStringLiteral("/Versioni.txt"))); });
+    on("mnuMenu1Informazioni", [this] { openAboutWindow(); });
     on("mnuApriDS", [p] { p->openCommand(); });
     on("mnuSalva", [p] { p->saveCommand(); });
     on("mnuSalvaConNome", [p] { p->saveAsCommand(); });
@@ -220,6 +223,12 @@ void Form1::ChooseLanguage() {
     ApplyLanguage();
     selectModel(model);
     Form_Resize();
+}
+
+void Form1::openAboutWindow() {
+    auto* about = new frmAbout2(platform_, session_, WebAddresses::kHome, this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }
 
 void Form1::OpenHelpPage() {
@@ -331,7 +340,8 @@ void Form1::ApplyLanguage() {
     fillModelList();
     for (int i = 0; i < formatEntries_.size(); ++i)
         formatEntries_[i]->setText(formatEntryCaption(session_.uiText, i));
-    captureButtonRestPositions();
+    toolbar_->captureRestPositions();
+    toolbar_->setTexts(session_.uiText);
     for (const auto& [name, caption] : mainWindowCaptions(session_.uiText)) {
         if (auto* action = findChild<QAction*>(name)) action->setText(caption);
         else if (auto* menu = findChild<QMenu*>(name)) menu->setTitle(caption);
@@ -344,13 +354,6 @@ void Form1::fillModelList() {
     const QSignalBlocker quiet(combo1_);
     combo1_->clear();
     for (int i = 0; i < session_.modelCount; ++i) combo1_->addItem(modelName(session_.uiText, i));
-}
-
-void Form1::captureButtonRestPositions() {
-    for (int i = 0; i < 10; ++i) {
-        buttonRestLeft_[static_cast<size_t>(i)] = static_cast<std::int16_t>(image5_[i]->x() * k);
-        buttonRestTop_[static_cast<size_t>(i)] = static_cast<std::int16_t>(image5_[i]->y() * k);
-    }
 }
 
 void Form1::onCoverTitleEdited(const QString& text) {
@@ -385,12 +388,12 @@ void Form1::resizeEvent(QResizeEvent* event) {
 void Form1::Form_Resize() {
     if (enforceMinimumSize()) return;  // the resize that follows runs this again
     anchorFurniture();
-    captureButtonRestPositions();
+    toolbar_->captureRestPositions();
     Combo1_Click();
     fitModelList();
     for (QWidget* w : std::initializer_list<QWidget*>{combo1_, label1_, sfondo1_, check1_, label6_,
-                                                      shape5_, image5_[0], image5_[1], image5_[2],
-                                                      image5_[8], image5_[9]})
+                                                      shape5_, image5(0), image5(1), image5(2),
+                                                      image5(8), image5(9)})
         w->show();
 }
 
@@ -404,14 +407,14 @@ bool Form1::enforceMinimumSize() {
 }
 
 void Form1::anchorFurniture() {
-    for (QWidget* w : std::initializer_list<QWidget*>{label1_, sfondo1_, image5_[2], check1_,
+    for (QWidget* w : std::initializer_list<QWidget*>{label1_, sfondo1_, image5(2), check1_,
                                                       label6_, shape5_})
         w->hide();
     const int sw = scaleWidth() / k, sh = scaleHeight() / k;
     label1_->setGeometry(0, sh - label1_->height(), sw, label1_->height());
     const QSize outer = frameGeometry().size();
     sfondo1_->setGeometry(0, kLine1Y / k, outer.width(), outer.height() - kLine1Y / k);
-    image5_[2]->move(sw - image5_[2]->width() - 160 / k, image5_[2]->y());
+    image5(2)->move(sw - image5(2)->width() - 160 / k, image5(2)->y());
     check1_->move(check1_->x(), label1_->y() - check1_->height() - 200 / k);
     label6_->move(label6_->x(), check1_->y());
     shape5_->setGeometry(label1_->geometry());
@@ -425,9 +428,9 @@ void Form1::fitModelList() {
     combo1_->hide();
     int left = label5_->x() + label5_->width() + 100 / k;
     int width = 4000 / k;
-    const int searchRight = image5_[8]->x() + image5_[8]->width() + 150 / k;
+    const int searchRight = image5(8)->x() + image5(8)->width() + 150 / k;
     if (searchRight > left) left = searchRight;
-    const int rightButton = image5_[2]->x() - 150 / k;
+    const int rightButton = image5(2)->x() - 150 / k;
     if (rightButton < left + width) width = rightButton - left;
     combo1_->setGeometry(left, combo1_->y(), std::max(0, width), combo1_->height());
 }
@@ -451,9 +454,18 @@ void Form1::unload() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    const bool toolbar = watched->objectName() == QLatin1String("Image5");
-    if (event->type() == QEvent::MouseMove && (watched == canvas_ || watched == sfondo1_ || toolbar))
-        projectCommands_->setDropTargetSlot(QString());
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == canvas_ || watched == sfondo1_) toolbar_->backgroundMoved();
+        // These moves must not reach the background behind the controls.
+        if (watched == check1_) {
+            toolbar_->outlineSwitchHovered(session_.uiText[29]);
+            return true;
+        }
+        if (watched == label5_) {
+            toolbar_->modelLabelHovered(session_.uiText[30]);
+            return true;
+        }
+    }
     if (watched == label6_ && event->type() == QEvent::MouseButtonRelease) {
         check1_->toggle();  // clicking the caption toggles the switch
         return true;
@@ -508,8 +520,13 @@ void Form1::buildMenus() {
     addSeparator(tools, QStringLiteral("mnuLinea"));
     addEntry(tools, QStringLiteral("mnuTitolo"));
     addSeparator(tools, QStringLiteral("rop"));
-    QMenu* search = tools->addMenu(QStringLiteral("mnuCercaCover"));
-    search->setObjectName(QStringLiteral("mnuCercaCover"));
+    coverSearchMenu_ = tools->addMenu(QStringLiteral("mnuCercaCover"));
+    coverSearchMenu_->setObjectName(QStringLiteral("mnuCercaCover"));
+    for (const WebAddresses::CoverSearchSite& site : WebAddresses::coverSearchSites()) {
+        QAction* entry = coverSearchMenu_->addAction(site.caption);
+        entry->setObjectName(QStringLiteral("mnuCercaCoverSito"));
+        connect(entry, &QAction::triggered, this, [this, a = site.address] { openWithShell(a); });
+    }
     addSeparator(tools, QStringLiteral("s1"));
     addEntry(tools, QStringLiteral("mnuLingua"));
     addEntry(tools, QStringLiteral("mnuAggLingua"));
@@ -551,7 +568,6 @@ void Form1::buildControls() {
     line1_->setGeometry(twipsRect(-30, kLine1Y - 15, w + 30, 30));
 
     buildPreview();
-    buildToolbar();
 
     label5_ = new QLabel(canvas_);
     label5_->setObjectName(QStringLiteral("Label5"));
@@ -572,6 +588,10 @@ void Form1::buildControls() {
     label6_->setObjectName(QStringLiteral("Label6"));
     label6_->setGeometry(twipsRect(420, h - kHintHeight - 255 - 200, 2400, 255));
     label6_->installEventFilter(this);
+    for (QWidget* hinted : std::initializer_list<QWidget*>{check1_, label5_}) {
+        hinted->setMouseTracking(true);
+        hinted->installEventFilter(this);
+    }
 
     text1_ = new QLineEdit(canvas_);
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -593,6 +613,7 @@ void Form1::buildControls() {
     shape5_->setFrameShadow(QFrame::Sunken);
     shape5_->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape5_->setGeometry(label1_->geometry());
+    buildToolbar();
 }
 
 // The sheet behind the zones, the zones behind their outlines.
@@ -628,16 +649,39 @@ void Form1::buildPreview() {
 }
 
 void Form1::buildToolbar() {
-    for (int i = 0; i < 10; ++i) {
-        auto* button = new QLabel(canvas_);
-        button->setObjectName(QStringLiteral("Image5"));
-        button->setProperty("Index", i);
-        button->setGeometry(twipsRect(kButtonDesign[i][0], kButtonDesign[i][1],
-                                      kButtonDesign[i][2], kButtonDesign[i][3]));
-        button->setMouseTracking(true);
-        button->installEventFilter(this);
-        image5_[static_cast<size_t>(i)] = button;
+    Toolbar::Hooks hooks;
+    hooks.hoverSound = [this] { playSound("/Files/Click1.wav"); };
+    hooks.clicked = [this](int index) { toolbarClicked(index); };
+    hooks.clearDropTarget = [this] {
+        if (projectCommands_) projectCommands_->setDropTargetSlot(QString());
+    };
+    toolbar_ = new Toolbar(canvas_, label1_, hooks);
+}
+
+QLabel* Form1::image5(int index) const { return toolbar_->button(index); }
+
+void Form1::playSound(const char* file) {
+    if (session_.settings.soundsOn && platform_.sounds)
+        platform_.sounds->playAndWait(session_.folder.path(QString::fromLatin1(file)));
+}
+
+void Form1::toolbarClicked(int index) {
+    playSound("/Files/Click2.wav");
+    switch (index) {
+        case 0: projectCommands_->openCommand(); break;
+        case 1: openPrintDialog(); break;
+        case 2: openWithShell(WebAddresses::donation()); break;
+        case 3: openOptionsDialog(); break;
+        case 4: openAboutWindow(); break;
+        case 5: OpenHelpPage(); break;
+        case 8: coverSearchMenu_->popup(QCursor::pos()); break;
+        case 9: openTitleDialog(); break;
+        default: break;  // buttons 6 and 7 only click
     }
+}
+
+void Form1::openWithShell(const QString& address) {
+    if (platform_.shell) platform_.shell->open(address);
 }
 
 }  // namespace vsm

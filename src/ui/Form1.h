@@ -21,6 +21,7 @@ class QMenu;
 namespace vsm {
 
 class OutlineView;
+class Toolbar;
 class ZoneView;
 
 // The main window: menus, tool bar, model list, the preview and the hint line.
@@ -83,6 +84,10 @@ public:
     void ChooseLanguage();
     // Help > Help: the help page of the current language in the desktop's browser.
     void OpenHelpPage();
+    // Help > About: the about window, while the main window hides.
+    void openAboutWindow();
+
+    Toolbar& toolbar() { return *toolbar_; }
 
     // Shows the titles and switches of the composition on the window's controls.
     void showComposition();
@@ -116,7 +121,10 @@ private:
     bool enforceMinimumSize();
     void anchorFurniture();
     void fitModelList();
-    void captureButtonRestPositions();
+    QLabel* image5(int index) const;
+    void toolbarClicked(int index);
+    void playSound(const char* file);
+    void openWithShell(const QString& address);
     void unload();
     void wireCommands();
     void setDropTargetFrom(QWidget* under);
@@ -165,9 +173,8 @@ private:
     QFrame* bordo_ = nullptr;
     ZoneView *image1_, *image2_, *image3_, *image4_, *image6_, *image7_, *image8_;
     OutlineView *shape1_, *shape2_, *shape3_;
-    std::array<QLabel*, 10> image5_{};
-    std::array<std::int16_t, 16> buttonRestLeft_{};
-    std::array<std::int16_t, 16> buttonRestTop_{};
+    Toolbar* toolbar_ = nullptr;
+    QMenu* coverSearchMenu_ = nullptr;
     QList<QAction*> formatEntries_;
 };
 

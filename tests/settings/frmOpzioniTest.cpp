@@ -267,6 +267,7 @@ TEST_F(OptionsDialog, Zone2TopNeverStaysAboveZone1Top) {
         {1, "12", "5", "5"},  // only leaving the zone-2 top applies the rule
     };
     for (const auto& c : cases) {
+        session.catalogue = onDisk;
         open(kCdTray);
         field(1)->setText(QString::fromLatin1(c.top1));
         field(3)->setText(QString::fromLatin1(c.top2));

@@ -1,0 +1,33 @@
+#include "app/AppFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace vsm {
+
+AppFolder withWritableFiles(AppFolder folder, bool programFilesWritable,
+                            const QString& userFolder) {
+    if (programFilesWritable || userFolder.isEmpty()) return folder;
+    folder.writableFiles = userFolder;
+    QDir().mkpath(userFolder);
+    const QString catalogue = folder.catalogueFile();
+    if (!QFileInfo::exists(catalogue))
+        QFile::copy(folder.filesFolder() + QStringLiteral("/Covers.ini"), catalogue);
+    QFile::setPermissions(catalogue, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                         QFile::ReadOther);
+    return folder;
+}
+
+AppFolder withWritableFiles(AppFolder folder) {
+    // access() asks the system itself, which also knows read-only mounts.
+    const bool writable =
+        ::access(QFile::encodeName(folder.filesFolder()).constData(), W_OK) == 0;
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                         QStringLiteral("/vessomar/Files");
+    return withWritableFiles(std::move(folder), writable, user);
+}
+
+}  // namespace vsm

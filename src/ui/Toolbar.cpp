@@ -1,0 +1,113 @@
+#include "ui/Toolbar.h"
+
+#include "settings/UiText.h"
+#include "ui/PreviewWidgets.h"
+#include "ui/ToolbarIcons.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+namespace vsm {
+
+namespace {
+
+constexpr int kTwips = 15;
+constexpr int kRaisePixels = 30 / kTwips;
+
+// Designed places in twips: left, top, width, height.
+constexpr int kDesign[Toolbar::kButtons][4] = {
+    {150, 180, 480, 420},  {720, 120, 600, 510},  {8820, 190, 1380, 390}, {8280, 900, 750, 720},
+    {7500, 810, 735, 825}, {9150, 870, 690, 825}, {1110, 1860, 750, 795}, {210, 1860, 750, 720},
+    {2010, 150, 435, 480}, {1440, 150, 435, 480}};
+
+}  // namespace
+
+Toolbar::Toolbar(QWidget* canvas, QLabel* hintLine, Hooks hooks)
+    : QObject(canvas), hintLine_(hintLine), hooks_(std::move(hooks)) {
+    for (int i = 0; i < kButtons; ++i) {
+        auto* b = new QLabel(canvas);
+        b->setObjectName(QStringLiteral("Image5"));
+        b->setProperty("Index", i);
+        b->setGeometry(twipsToPixels(QRectF(kDesign[i][0], kDesign[i][1], kDesign[i][2], kDesign[i][3])));
+        b->setPixmap(toolbarIcon(i, b->size()));
+        b->setAlignment(Qt::AlignCenter);
+        b->setMouseTracking(true);
+        b->installEventFilter(this);
+        if (i != 6 && i != 7) b->setCursor(Qt::PointingHandCursor);
+        buttons_[size_t(i)] = b;
+    }
+    captureRestPositions();
+}
+
+void Toolbar::setTexts(const UiText& text) {
+    for (int i = 0; i < kButtons; ++i) hoverText_[size_t(i)] = stripAmpersands(text[i]);
+    openHint_ = text[106];
+    defaultHint_ = text[14];
+}
+
+void Toolbar::captureRestPositions() {
+    for (int i = 0; i < kButtons; ++i) {
+        restLeft_[size_t(i)] = std::int16_t(buttons_[size_t(i)]->x() * kTwips);
+        restTop_[size_t(i)] = std::int16_t(buttons_[size_t(i)]->y() * kTwips);
+    }
+}
+
+QString Toolbar::hintFor(int index) const {
+    if (index == 0) return openHint_;
+    if (index == 3) return hoverText_[9];  // the options button shows the options caption,
+    if (index == 9) return hoverText_[3];  // and the title button the title caption
+    return hoverText_[size_t(index)];
+}
+
+void Toolbar::moveToRest(int index, int shiftPixels) {
+    buttons_[size_t(index)]->move(restLeft_[size_t(index)] / kTwips + shiftPixels,
+                                  restTop_[size_t(index)] / kTwips + shiftPixels);
+}
+
+void Toolbar::hover(int index) {
+    LowerToolbarButtons(index);
+    if (raised_[size_t(index)]) return;
+    moveToRest(index, kRaisePixels);
+    raised_[size_t(index)] = true;
+    if (hooks_.hoverSound) hooks_.hoverSound();
+    hintLine_->setText(hintFor(index));
+}
+
+void Toolbar::LowerToolbarButtons(int except) {
+    for (int k = 0; k < kButtons; ++k) {
+        if (!raised_[size_t(k)] || k == except) continue;
+        moveToRest(k, 0);
+        raised_[size_t(k)] = false;
+        hintLine_->clear();
+    }
+    if (hooks_.clearDropTarget) hooks_.clearDropTarget();
+}
+
+void Toolbar::backgroundMoved() {
+    if (hintLine_->text() != defaultHint_) hintLine_->setText(defaultHint_);
+    LowerToolbarButtons(-1);
+}
+
+void Toolbar::outlineSwitchHovered(const QString& outlineHint) {
+    if (hintLine_->text().isEmpty()) hintLine_->setText(outlineHint);
+}
+
+void Toolbar::modelLabelHovered(const QString& modelHint) {
+    if (hintLine_->text() != modelHint) hintLine_->setText(modelHint);
+}
+
+bool Toolbar::eventFilter(QObject* watched, QEvent* event) {
+    const int index = watched->property("Index").toInt();
+    if (event->type() == QEvent::MouseMove) {
+        hover(index);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (hooks_.clicked) hooks_.clicked(index);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vsm

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace vsm {
+
+// The tool-bar pictures, drawn for this program; buttons 6 and 7 have none.
+QPixmap toolbarIcon(int button, QSize size);
+
+}  // namespace vsm

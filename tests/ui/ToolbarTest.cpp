@@ -1,0 +1,106 @@
+#include "settings/UiText.h"
+#include "support/FakePlatform.h"
+#include "support/TempAppFolder.h"
+#include "ui/Form1.h"
+#include "ui/Toolbar.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vsm;
+
+namespace {
+
+struct Window {
+    test::TempAppFolder dir;
+    test::FakePlatform fakes;
+    Form1 form{fakes.services(), dir.folder(), QString()};
+
+    Window() {
+        dir.write("/Files/Vessomar.ini", "English.lng\r\n0\r\n\r\n\r\n0\r\n0\r\n");  // sounds on
+        form.load();
+        form.show();
+    }
+    Toolbar& bar() { return form.toolbar(); }
+    QString hint() { return form.findChild<QLabel*>("Label1")->text(); }
+    const UiText& t() { return form.session().uiText; }
+    int hoverSounds() { return int(fakes.sounds.played.filter("Click1.wav").size()); }
+    void moveOver(QWidget* w) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &move);
+    }
+};
+
+}  // namespace
+
+TEST(Toolbar, HintsAreCrossedForButtonsThreeAndNine) {
+    Window w;
+    const struct {
+        int button;
+        QString hint;
+    } cases[] = {{0, w.t()[106]}, {1, stripAmpersands(w.t()[1])}, {3, stripAmpersands(w.t()[9])},
+                 {9, stripAmpersands(w.t()[3])}, {5, stripAmpersands(w.t()[5])},
+                 {8, stripAmpersands(w.t()[8])}};
+    for (const auto& c : cases) {
+        w.bar().backgroundMoved();
+        w.moveOver(w.bar().button(c.button));
+        EXPECT_EQ(w.hint(), c.hint) << c.button;
+        EXPECT_FALSE(w.hint().contains('&'));
+    }
+}
+
+TEST(Toolbar, OneButtonRaisedAndOneSoundPerEntry) {
+    Window w;
+    const QPoint rest = w.bar().button(1)->pos();
+    w.bar().hover(1);
+    EXPECT_EQ(w.bar().button(1)->pos(), rest + QPoint(2, 2));  // 30 twips right and down
+    w.bar().hover(1);  // staying on it changes nothing
+    EXPECT_EQ(w.hoverSounds(), 1);
+    w.bar().hover(5);
+    EXPECT_EQ(w.hoverSounds(), 2);
+    EXPECT_FALSE(w.bar().isRaised(1));
+    EXPECT_EQ(w.bar().button(1)->pos(), rest);
+    EXPECT_TRUE(w.bar().isRaised(5));
+    EXPECT_EQ(w.hint(), stripAmpersands(w.t()[5]));
+    for (int i = 0; i < Toolbar::kButtons; ++i)
+        EXPECT_EQ(w.bar().isRaised(i), i == 5);
+}
+
+TEST(Toolbar, TheBackgroundLowersAndTheNextMoveRestoresTheHint) {
+    Window w;
+    w.form.projectCommands().setDropTargetSlot("2");
+    w.bar().hover(0);
+    EXPECT_EQ(w.form.projectCommands().dropTargetSlot(), "");
+    w.bar().backgroundMoved();
+    EXPECT_FALSE(w.bar().isRaised(0));
+    EXPECT_EQ(w.hint(), "");  // lowering empties the line after the text was set
+    // The outline switch writes its hint only on an empty line.
+    w.moveOver(w.form.findChild<QWidget*>("Check1"));
+    EXPECT_EQ(w.hint(), w.t()[29]);
+    w.bar().backgroundMoved();
+    EXPECT_EQ(w.hint(), w.t()[14]);
+    w.moveOver(w.form.findChild<QWidget*>("Check1"));
+    EXPECT_EQ(w.hint(), w.t()[14]);
+    w.moveOver(w.form.findChild<QWidget*>("Label5"));
+    EXPECT_EQ(w.hint(), w.t()[30]);
+}
+
+TEST(Toolbar, SoundsOffIsSilentAndEmptyButtonsOnlyClick) {
+    Window w;
+    QTest::mouseClick(w.bar().button(6), Qt::LeftButton);
+    QTest::mouseClick(w.bar().button(7), Qt::LeftButton);
+    EXPECT_EQ(w.fakes.sounds.played.filter("Click2.wav").size(), 2);
+    EXPECT_TRUE(w.fakes.shell.opened.isEmpty());
+    EXPECT_TRUE(w.fakes.fileDialogs.requests.empty());
+    QTest::mouseClick(w.bar().button(2), Qt::LeftButton);  // the donation page
+    EXPECT_EQ(w.fakes.shell.opened.size(), 1);
+
+    w.form.session().settings.soundsOn = false;
+    w.fakes.sounds.played.clear();
+    w.bar().hover(4);
+    QTest::mouseClick(w.bar().button(6), Qt::LeftButton);
+    EXPECT_TRUE(w.fakes.sounds.played.isEmpty());
+}
