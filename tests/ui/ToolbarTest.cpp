@@ -4,7 +4,10 @@
 #include "ui/Form1.h"
 #include "ui/Toolbar.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QSet>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -103,4 +106,31 @@ TEST(Toolbar, SoundsOffIsSilentAndEmptyButtonsOnlyClick) {
     w.bar().hover(4);
     QTest::mouseClick(w.bar().button(6), Qt::LeftButton);
     EXPECT_TRUE(w.fakes.sounds.played.isEmpty());
+}
+
+TEST(Menus, WebPagesVersionHistoryAndAboutOpenFromTheirEntries) {
+    Window w;
+    const auto trigger = [&](const char* name) {
+        w.form.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    };
+    for (const char* entry : {"mnuAggLingua", "mnuDonazioniFaiunadonazione", "mnuAggiornamenti"})
+        trigger(entry);
+    trigger("mnuVersione");
+    ASSERT_EQ(w.fakes.shell.opened.size(), 4);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(w.fakes.shell.opened[i].startsWith("https://"));
+    EXPECT_EQ(w.fakes.shell.opened[3], w.dir.path("/Versioni.txt"));
+    const auto sites = w.form.findChildren<QAction*>("mnuCercaCoverSito");
+    ASSERT_EQ(sites.size(), 5);
+    for (QAction* site : sites) site->trigger();
+    EXPECT_EQ(w.fakes.shell.opened.size(), 9);
+    EXPECT_EQ(QSet<QString>(w.fakes.shell.opened.begin() + 4, w.fakes.shell.opened.end()).size(), 5);
+    // About hides the main window until the about window closes.
+    trigger("mnuMenu1Informazioni");
+    EXPECT_FALSE(w.form.isVisible());
+    QWidget* about = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmAbout2" && top->isVisible()) about = top;
+    ASSERT_NE(about, nullptr);
+    about->close();
+    EXPECT_TRUE(w.form.isVisible());
 }
