@@ -232,6 +232,9 @@ void frmOpzioni::showSizeFields(const CoverModel& m) {
     text1_[kZone2HeightField]->setVisible(zone2Shown);
     label7_->setHidden(circle);
     label6_->setText(session_.uiText[circle ? 88 : 86]);
+    // The diameter caption may use the room of the hidden height caption.
+    label6_->setGeometry(twipsToPixels(circle ? kLabel6.adjusted(0, 0, kLabel7.right() - kLabel6.right(), 0)
+                                              : QRectF(kLabel6)));
     zone2SizesKept_ = m.zone2Width > 0;
 }
 
