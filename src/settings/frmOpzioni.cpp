@@ -36,14 +36,18 @@ const QRect kCheck1(240, 4380, 255, 255), kLabel8(555, 4380, 2100, 255);
 const QRect kImage1[2] = {{3060, 4200, 720, 720}, {4380, 4200, 720, 720}};
 const QRect kLabel1[2] = {{2820, 4980, 1200, 255}, {4140, 4980, 1200, 255}};
 
-QRect fieldRect(int column, int top) { return QRect(column, top, kFieldWidth, kFieldHeight); }
+QRect fieldRect(int column, int top) {
+    return QRect(column, top, kFieldWidth, kFieldHeight);
+}
 
 QRect positionField(int index) {
     const int row = index / 2;
     return fieldRect(index % 2 ? kRightColumn : kLeftColumn, kFirstRowTop + row * kRowStep);
 }
 
-QRect rowCaption(int row) { return QRect(240, kFirstRowTop + row * kRowStep + 30, 2280, 255); }
+QRect rowCaption(int row) {
+    return QRect(240, kFirstRowTop + row * kRowStep + 30, 2280, 255);
+}
 
 QRect sizeField(int index) {
     const int offset = index - kWidthField;
@@ -54,7 +58,9 @@ void setAllVisible(std::initializer_list<QWidget*> widgets, bool visible) {
     for (QWidget* w : widgets) w->setVisible(visible);
 }
 
-bool isCircle(const CoverModel& m) { return m.shape.trimmed() == kCircle; }
+bool isCircle(const CoverModel& m) {
+    return m.shape.trimmed() == kCircle;
+}
 
 bool isLeftField(QEvent* event) {
     if (event->type() != QEvent::FocusOut) return false;
@@ -165,14 +171,14 @@ void frmOpzioni::buildButtons() {
 // --- Load ---
 
 void frmOpzioni::load(int currentModel) {
-    setCaptions();                                          // 1
-    check1_->setChecked(session_.settings.soundsOn);        // 2
-    setRowCaptions();                                       // 3
-    for (int i : {kOkButton, kCancelButton})                // 4: rest positions
+    setCaptions();                                    // 1
+    check1_->setChecked(session_.settings.soundsOn);  // 2
+    setRowCaptions();                                 // 3
+    for (int i : {kOkButton, kCancelButton})          // 4: rest positions
         buttons_->add(image1_[size_t(i)], label1_[size_t(i)]);
-    fillModelList();                                        // 5
-    combo1_->setCurrentIndex(currentModel);                 // 6
-    setWindowOpacity(kOpacity / 255.0);                     // 7
+    fillModelList();                         // 5
+    combo1_->setCurrentIndex(currentModel);  // 6
+    setWindowOpacity(kOpacity / 255.0);      // 7
 }
 
 void frmOpzioni::setCaptions() {
@@ -233,8 +239,8 @@ void frmOpzioni::showSizeFields(const CoverModel& m) {
     label7_->setHidden(circle);
     label6_->setText(session_.uiText[circle ? 88 : 86]);
     // The diameter caption may use the room of the hidden height caption.
-    label6_->setGeometry(twipsToPixels(circle ? kLabel6.adjusted(0, 0, kLabel7.right() - kLabel6.right(), 0)
-                                              : QRectF(kLabel6)));
+    label6_->setGeometry(twipsToPixels(
+        circle ? kLabel6.adjusted(0, 0, kLabel7.right() - kLabel6.right(), 0) : QRectF(kLabel6)));
     zone2SizesKept_ = m.zone2Width > 0;
 }
 

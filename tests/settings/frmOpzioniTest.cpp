@@ -117,9 +117,14 @@ TEST_F(OptionsDialog, OpensWithCaptionsModelListAndTheMainWindowsModel) {
     EXPECT_NEAR(dialog->windowOpacity(), 245 / 255.0, 0.01);
 
     const CoverModel& m = model(kCdTray);
-    const QString expected[] = {m.zone1Left, m.zone1Top, m.zone2Left, m.zone2Top,
-                                QString::number(m.zone1Width), QString::number(m.zone1Height),
-                                QString::number(m.zone2Width), QString::number(m.zone2Height)};
+    const QString expected[] = {m.zone1Left,
+                                m.zone1Top,
+                                m.zone2Left,
+                                m.zone2Top,
+                                QString::number(m.zone1Width),
+                                QString::number(m.zone1Height),
+                                QString::number(m.zone2Width),
+                                QString::number(m.zone2Height)};
     const int fields[] = {0, 1, 2, 3, 6, 7, 8, 9};
     for (size_t k = 0; k < std::size(fields); ++k)
         EXPECT_EQ(field(fields[k])->text(), expected[k]) << fields[k];
@@ -142,10 +147,8 @@ TEST_F(OptionsDialog, EachModelShowsTheFieldsItUses) {
         bool height, zone2Sizes, zone2Positions;
         const char* sizeCaption;
     } cases[] = {
-        {kModelBox, true, false, false, "text86"},
-        {kCdTray, true, true, true, "text86"},
-        {kDisc, false, false, false, "text88"},
-        {kTwoDiscs, false, false, true, "text88"},
+        {kModelBox, true, false, false, "text86"},   {kCdTray, true, true, true, "text86"},
+        {kDisc, false, false, false, "text88"},      {kTwoDiscs, false, false, true, "text88"},
         {kThreeMinis, false, false, true, "text88"},
     };
     open(kModelBox);
@@ -184,7 +187,7 @@ TEST_F(OptionsDialog, LeavingAFieldStoresTrimmedPositionsAndRoundedSizes) {
     const struct {
         int field;
         const char* typed;
-    } edits[] = {{0, " 12.5 "}, {1, "7abc"}, {2, " 20"}, {3, "150 "},
+    } edits[] = {{0, " 12.5 "}, {1, "7abc"},   {2, " 20"},   {3, "150 "},
                  {4, " 33 "},   {5, "190.25"}, {6, " 80.5 "}};
     for (const auto& e : edits) enter(e.field, QString::fromLatin1(e.typed));
 
@@ -261,9 +264,10 @@ TEST_F(OptionsDialog, Zone2TopNeverStaysAboveZone1Top) {
         const char* top2;
         const char* result;
     } cases[] = {
-        {3, "12", "5", "12"},    {3, "0.5", "0.2", "1"}, {3, "0.5", "-3", "1"},
-        {3, "12", "abc", "12"},  {3, "10", "10", "10"},  {3, "0", "0", "0"},
-        {3, "5", "12", "12"},    {3, "12", "12.0", "12.0"},
+        {3, "12", "5", "12"},  {3, "0.5", "0.2", "1"},
+        {3, "0.5", "-3", "1"}, {3, "12", "abc", "12"},
+        {3, "10", "10", "10"}, {3, "0", "0", "0"},
+        {3, "5", "12", "12"},  {3, "12", "12.0", "12.0"},
         {1, "12", "5", "5"},  // only leaving the zone-2 top applies the rule
     };
     for (const auto& c : cases) {
