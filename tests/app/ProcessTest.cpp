@@ -52,6 +52,9 @@ TEST(RealProgram, SigtermClosesThroughTheUnloadSteps) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_RUNTIME_DIR", dir.path("/run"));
+    // The start registers the file type for the user: keep it in the test's folder.
+    env.insert("XDG_DATA_HOME", dir.path("/data-home"));
+    env.insert("XDG_CONFIG_HOME", dir.path("/config-home"));
     env.insert("LANG", "it_IT.UTF-8");
     program.setProcessEnvironment(env);
     program.start(dir.path("/Vessomar"), {});
