@@ -4,6 +4,7 @@
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "print/PrintSurface.h"
+#include "ui/BusyPointer.h"
 #include "ui/PreviewWidgets.h"
 
 #include <QApplication>
@@ -78,13 +79,6 @@ public:
     void message(QWidget*, const QString&, const QString&, Icon) override {}
 };
 
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 QPixmap canvas(QSize size) {
     QPixmap pixmap(size);

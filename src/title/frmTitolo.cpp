@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "common/LeadingNumber.h"
 #include "title/ShowColor.h"
+#include "ui/BusyPointer.h"
 #include "ui/PictureButtons.h"
 #include "ui/PreviewWidgets.h"
 
@@ -38,11 +39,6 @@ T* place(QWidget* parent, const char* name, int left, int top, int width, int he
     return widget;
 }
 
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
