@@ -35,7 +35,7 @@ double loadIntoSlot(Form1& form, const QString& path) {
     timer.start();
     const auto picture = loadPicture(path);
     if (!picture) return -1;
-    form.session().pictureSlots.put(1, *picture, path);
+    form.session().pictureSlots.put(1, picture->composed(), path);
     form.Combo1_Click();
     form.repaint();
     return double(timer.nsecsElapsed()) / 1e6;

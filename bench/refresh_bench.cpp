@@ -81,8 +81,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot load %s\n", qPrintable(path));
             return 1;
         }
-        decodedMb += double(photo->sizeInBytes()) / (1024.0 * 1024.0);
-        form.session().pictureSlots.put(n, *photo, path);
+        decodedMb += double(photo->pixels.sizeInBytes()) / (1024.0 * 1024.0);
+        form.session().pictureSlots.put(n, photo->composed(), path);
     }
     typeOnBothModels(form);  // first pass makes the display copies once
     const std::vector<double> photos = typeOnBothModels(form);

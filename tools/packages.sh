@@ -2,7 +2,7 @@
 # Sourced by run.sh, test.sh and .ci/run.
 
 VESSOMAR_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
-  qt6-multimedia-dev libqt6svg6-dev libcups2-dev libturbojpeg0-dev qt6-qpa-plugins qt6-image-formats-plugins
+  qt6-multimedia-dev libqt6svg6-dev libcups2-dev libjpeg62-turbo-dev qt6-qpa-plugins qt6-image-formats-plugins
   fonts-liberation"
 VESSOMAR_TEST_PACKAGES="libgtest-dev libgmock-dev xvfb xauth poppler-utils cups
   printer-driver-cups-pdf cups-client libjpeg-turbo-progs imagemagick desktop-file-utils

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
 
 namespace vsm {
 
@@ -24,7 +25,24 @@ QFont TitleStroke::font() const {
 }
 
 ComposedPicture::ComposedPicture(QImage source)
-    : source_(std::move(source)), crop_(source_.rect()) {}
+    : source_(std::move(source)), sourceSize_(source_.size()), crop_(source_.rect()) {}
+
+ComposedPicture::ComposedPicture(QImage pixels, QSize sourceSize)
+    : source_(std::move(pixels)),
+      sourceSize_(sourceSize.isEmpty() || source_.isNull() ? source_.size() : sourceSize),
+      crop_(QPoint(0, 0), sourceSize_) {}
+
+QRect ComposedPicture::pixelCrop() const {
+    if (sourceSize_ == source_.size()) return crop_;
+    const double sx = double(source_.width()) / sourceSize_.width();
+    const double sy = double(source_.height()) / sourceSize_.height();
+    const int left = int(std::lround(crop_.left() * sx));
+    const int top = int(std::lround(crop_.top() * sy));
+    const int right = int(std::lround((crop_.left() + crop_.width()) * sx));
+    const int bottom = int(std::lround((crop_.top() + crop_.height()) * sy));
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top))
+        .intersected(source_.rect());
+}
 
 ComposedPicture ComposedPicture::cropped(const QRect& part) const {
     const QRect inPicture = part.intersected(QRect(0, 0, width(), height()));
@@ -71,7 +89,8 @@ void ComposedPicture::paintStrokes(QPainter& painter, const QSize& size) const {
 
 QImage ComposedPicture::render(const QSize& size) const {
     if (isNull() || size.isEmpty()) return {};
-    QImage part = crop_ == source_.rect() ? source_ : source_.copy(crop_);
+    const QRect kept = pixelCrop();
+    QImage part = kept == source_.rect() ? source_ : source_.copy(kept);
     // A photo many times the target size is first thinned out to four times it,
     // then averaged: as smooth to the eye, and it reads a small part of the pixels.
     if (part.width() > 4 * size.width() && part.height() > 4 * size.height())
@@ -86,7 +105,8 @@ QImage ComposedPicture::render(const QSize& size) const {
 }
 
 bool ComposedPicture::operator==(const ComposedPicture& o) const {
-    if (source_.cacheKey() != o.source_.cacheKey() || crop_ != o.crop_ ||
+    if (source_.cacheKey() != o.source_.cacheKey() || sourceSize_ != o.sourceSize_ ||
+        crop_ != o.crop_ ||
         strokes_.size() != o.strokes_.size())
         return false;
     for (int i = 0; i < strokes_.size(); ++i) {

@@ -28,22 +28,32 @@ struct TitleStroke {
     QFont font() const;
 };
 
-// A picture as the zones show it and the printer prints it: a source picture at
-// full resolution, the part of it in use, and the titles drawn into it. Drawing a
-// title records it instead of touching the pixels, so the preview can render
-// the picture at display size and the printer at full resolution, with the same
-// titles in the same places. Copies share the source's pixels.
+// A picture as the zones show it and the printer prints it: a source picture, the
+// part of it in use, and the titles drawn into it. Drawing a title records it
+// instead of touching the pixels, so the preview can render the picture at display
+// size and the printer at print size, with the same titles in the same places.
+// Copies share the source's pixels.
+//
+// Sizes, parts and title positions are in the pixels of the picture as its file
+// holds it (its source size). A large photo is kept with fewer pixels than that;
+// rendering maps the picture's own pixels onto the ones that are kept, so titles
+// and cuts land exactly where they would on the whole photo.
 class ComposedPicture {
 public:
     ComposedPicture() = default;
     explicit ComposedPicture(QImage source);
+    // pixels stands for a picture of sourceSize (an empty size: the pixels' own).
+    ComposedPicture(QImage pixels, QSize sourceSize);
 
     bool isNull() const { return source_.isNull(); }
     int width() const { return crop_.width(); }
     int height() const { return crop_.height(); }
 
     const QImage& source() const { return source_; }
+    QSize sourceSize() const { return sourceSize_; }
     QRect crop() const { return crop_; }
+    // The kept pixels that stand for the part in use.
+    QRect pixelCrop() const;
     const QList<TitleStroke>& strokes() const { return strokes_; }
 
     // The part (x, y, w, h) of the picture, in its current pixels; empty when the
@@ -62,6 +72,7 @@ public:
 
 private:
     QImage source_;
+    QSize sourceSize_;
     QRect crop_;
     QList<TitleStroke> strokes_;
 };

@@ -79,7 +79,7 @@ void layOutStandard(Session& s, InnerSize inner, double y1) {
 // the cut fails.
 void cutPiece(Session& s, ZoneControl& zone, const std::function<QRect(int, int)>& part) {
     ImagingEngine& e = s.cutEngine;
-    if (!e.loadPicture(ComposedPicture(s.pictureSlots.master))) return;
+    if (!e.loadPicture(s.pictureSlots.master)) return;
     const QRect r = part(e.width(), e.height());
     if (e.crop(r.x(), r.y(), r.width(), r.height())) zone.picture = e.getPicture();
 }

@@ -31,9 +31,9 @@ void refreshPreview(Session& s, InnerSize inner) {
     // Zones start from their undrawn pictures, so titles of an earlier refresh are
     // gone before they are drawn again; slots 2 and 3 too, or a disc-face title
     // would be drawn over itself at every refresh.
-    s.preview.image1.picture = ComposedPicture(s.pictureSlots.master);
-    s.preview.image2.picture = ComposedPicture(s.pictureSlots[2].picture);
-    s.preview.image3.picture = ComposedPicture(s.pictureSlots[3].picture);
+    s.preview.image1.picture = s.pictureSlots.master;
+    s.preview.image2.picture = s.pictureSlots[2].picture;
+    s.preview.image3.picture = s.pictureSlots[3].picture;
     layOutPreview(s, inner);
     drawTitles(s);
 }

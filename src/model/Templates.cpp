@@ -38,7 +38,7 @@ void fillSlot(Session& s, int number, const QString& relative) {
     const QString path = s.folder.path(relative);
     if (!QFile::exists(path)) return;
     const auto picture = s.templates.load(path);
-    s.pictureSlots.put(number, picture.value_or(slot.picture), path);
+    s.pictureSlots.put(number, picture ? picture->composed() : slot.picture, path);
 }
 
 }  // namespace

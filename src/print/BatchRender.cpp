@@ -54,6 +54,12 @@ bool loadSession(Session& s, const RenderRequest& r, QString* error) {
     s.model.loadScaleHeight = kDesignedWindow.height;
     const ProjectFile::ReadOutcome outcome =
         ProjectFile::readInto(s, r.project, picturePixelsNeeded(s, r));
+    // A cover is not printed from made-up pixels.
+    if (!outcome.damagedPictures.isEmpty()) {
+        *error = QStringLiteral("the picture %1 is damaged: only part of it could be read")
+                     .arg(outcome.damagedPictures.first());
+        return false;
+    }
     if (!outcome.ok) {
         *error = outcome.error;
         return false;

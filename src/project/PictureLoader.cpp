@@ -1,27 +1,53 @@
 #include "project/PictureLoader.h"
 
-#include "common/TextFile.h"
-
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <memory>
 #include <sys/mman.h>
-#include <turbojpeg.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <jerror.h>
+#include <jpeglib.h>
 
 namespace vsm {
 
 namespace {
 
-// Largest picture file read; far beyond any photo, and it keeps a mistaken
-// choice (a disk image, a film) from filling memory.
-constexpr qint64 kMaxPictureFileBytes = qint64(1) << 30;
 constexpr size_t kHugePage = size_t(2) << 20;
+// The orientation mark sits in the header, before the first scan.
+constexpr qint64 kJpegHeaderBytes = qint64(1) << 20;
 
-// A photo's pixels fill hundreds of megabytes. Asking for huge pages makes the
-// first touch of that memory far cheaper than page by page, which is much of
-// the time a large photo takes to load.
+using FilePtr = std::unique_ptr<FILE, int (*)(FILE*)>;
+
+// Opens the path only when it is a regular file of at most maxBytes. Opening does
+// not wait on a FIFO, and the check is made on what was opened, so a path
+// swapped for a pipe in between is refused too.
+FilePtr openRegularFile(const QString& path, qint64 maxBytes) {
+    FilePtr none(nullptr, std::fclose);
+    if (path.isEmpty()) return none;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return none;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes ||
+        ::fcntl(fd, F_SETFL, 0) != 0) {
+        ::close(fd);
+        return none;
+    }
+    FILE* file = ::fdopen(fd, "rb");
+    if (!file) ::close(fd);
+    return FilePtr(file, std::fclose);
+}
+
+// A photo's pixels fill tens of megabytes. Asking for huge pages makes the first
+// touch of that memory far cheaper than page by page.
 QImage allocatePicture(int width, int height) {
     const qsizetype bytesPerLine = qsizetype(width) * 4;
     const size_t bytes = size_t(bytesPerLine) * size_t(height);
@@ -33,50 +59,24 @@ QImage allocatePicture(int width, int height) {
                   [](void* m) { std::free(m); }, memory);
 }
 
-bool looksLikeJpeg(const QByteArray& bytes) { return bytes.startsWith("\xFF\xD8\xFF"); }
-
-// libjpeg-turbo straight into the picture's memory; nothing for what it cannot
-// decode to RGB (CMYK files, for one), which the general reader then takes.
-// The smallest of libjpeg-turbo's scales (M/8) that keeps at least the wanted size.
-void scaleToCover(int& width, int& height, const QSize& atLeast) {
-    if (atLeast.isEmpty()) return;
-    int count = 0;
-    const tjscalingfactor* factors = tjGetScalingFactors(&count);
-    int bestW = width, bestH = height;
-    for (int i = 0; factors && i < count; ++i) {
-        const int w = TJSCALED(width, factors[i]), h = TJSCALED(height, factors[i]);
-        if (w <= width && w >= atLeast.width() && h >= atLeast.height() && w < bestW) {
-            bestW = w;
-            bestH = h;
-        }
-    }
-    width = bestW;
-    height = bestH;
+QSize fittedToLongSide(const QSize& size, int longSide) {
+    if (std::max(size.width(), size.height()) <= longSide) return size;
+    const QSize fitted = size.scaled(longSide, longSide, Qt::KeepAspectRatio);
+    return QSize(std::max(1, fitted.width()), std::max(1, fitted.height()));
 }
 
-std::optional<QImage> decodeJpeg(const QByteArray& bytes, const QSize& atLeast) {
-    tjhandle decoder = tjInitDecompress();
-    if (!decoder) return std::nullopt;
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    int width = 0, height = 0, subsampling = 0, colourspace = 0;
-    std::optional<QImage> result;
-    if (tjDecompressHeader3(decoder, data, static_cast<unsigned long>(bytes.size()), &width,
-                            &height, &subsampling, &colourspace) == 0 &&
-        colourspace != TJCS_CMYK && colourspace != TJCS_YCCK && width > 0 && height > 0) {
-        scaleToCover(width, height, atLeast);
-        QImage picture = allocatePicture(width, height);
-        if (!picture.isNull() &&
-            tjDecompress2(decoder, data, static_cast<unsigned long>(bytes.size()), picture.bits(),
-                          width, int(picture.bytesPerLine()), height, TJPF_BGRX, 0) == 0)
-            result = std::move(picture);
-    }
-    tjDestroy(decoder);
-    return result;
+QImage reducedToLongSide(const QImage& picture, int longSide) {
+    const QSize held = fittedToLongSide(picture.size(), longSide);
+    if (held == picture.size()) return picture;
+    return picture.scaled(held, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The orientation a camera wrote into the file.
-QImageIOHandler::Transformations orientationMark(QByteArray& bytes) {
-    QBuffer buffer(&bytes);
+bool tooManyPixels(const QSize& size) {
+    return qint64(size.width()) * size.height() > PictureLimits::kMaxSourcePixels;
+}
+
+QImageIOHandler::Transformations orientationMark(QByteArray header) {
+    QBuffer buffer(&header);
     buffer.open(QIODevice::ReadOnly);
     return QImageReader(&buffer, "jpeg").transformation();
 }
@@ -91,38 +91,185 @@ QImage applyOrientation(const QImage& picture, QImageIOHandler::Transformations 
         picture.width(), picture.height()));
 }
 
-std::optional<QImage> readWithQt(QByteArray& bytes) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+// --- JPEG through libjpeg ---------------------------------------------------------
+
+// libjpeg reports a fatal error by calling error_exit, which must not return; it
+// jumps back to the step that started the work. Warnings about missing or corrupt
+// data mean part of the picture is made up.
+struct JpegErrors {
+    jpeg_error_mgr manager{};
+    std::jmp_buf jump{};
+    bool damaged = false;
+};
+
+JpegErrors& errorsOf(j_common_ptr info) { return *static_cast<JpegErrors*>(info->client_data); }
+
+[[noreturn]] void jpegFailed(j_common_ptr info) { std::longjmp(errorsOf(info).jump, 1); }
+
+void jpegMessage(j_common_ptr info, int level) {
+    if (level >= 0) return;
+    switch (info->err->msg_code) {
+        case JWRN_JPEG_EOF: case JWRN_HIT_MARKER: case JWRN_HUFF_BAD_CODE: case JWRN_MUST_RESYNC:
+            errorsOf(info).damaged = true;
+            break;
+        default:
+            break;
+    }
+}
+
+// The smallest of libjpeg's M/8 scales that still covers atLeast, and never one
+// that keeps more than the longest side allows (down to 1/8).
+int scaleEighths(const QSize& source, const QSize& atLeast, int longSide) {
+    const auto scaled = [&](int m) {
+        return QSize(int((qint64(source.width()) * m + 7) / 8),
+                     int((qint64(source.height()) * m + 7) / 8));
+    };
+    int m = 8;
+    if (!atLeast.isEmpty())
+        for (int k = 1; k <= 8; ++k)
+            if (scaled(k).width() >= atLeast.width() && scaled(k).height() >= atLeast.height()) {
+                m = k;
+                break;
+            }
+    while (m > 1 && std::max(scaled(m).width(), scaled(m).height()) > longSide) --m;
+    return m;
+}
+
+// Reads the header and sets the decoding up; false when the file is no JPEG.
+bool readJpegHeader(jpeg_decompress_struct& info, FILE* file) {
+    if (setjmp(errorsOf(reinterpret_cast<j_common_ptr>(&info)).jump)) return false;
+    jpeg_stdio_src(&info, file);
+    return jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
+}
+
+bool computeJpegOutput(jpeg_decompress_struct& info, int eighths) {
+    if (setjmp(errorsOf(reinterpret_cast<j_common_ptr>(&info)).jump)) return false;
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
+    info.scale_num = unsigned(eighths);
+    info.scale_denom = 8;
+    info.dct_method = JDCT_ISLOW;
+    jpeg_calc_output_dimensions(&info);
+    return info.output_components == 4;
+}
+
+// Decodes every row into the picture's memory. What a fatal error leaves unread is
+// kept white and the picture counts as damaged, as long as some rows were read.
+bool decodeJpegRows(jpeg_decompress_struct& info, uchar* bits, qsizetype bytesPerLine) {
+    JpegErrors& errors = errorsOf(reinterpret_cast<j_common_ptr>(&info));
+    if (setjmp(errors.jump)) {
+        errors.damaged = true;
+        return info.output_scanline > 0;
+    }
+    if (!jpeg_start_decompress(&info)) return false;
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = bits + bytesPerLine * qsizetype(info.output_scanline);
+        if (jpeg_read_scanlines(&info, &row, 1) != 1) return false;
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+// CMYK JPEGs are written inverted, as Adobe's programs do.
+void cmykRowsToRgb(QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        uchar* p = picture.scanLine(y);
+        auto* out = reinterpret_cast<QRgb*>(p);
+        for (int x = 0; x < picture.width(); ++x, p += 4) {
+            const int k = p[3];
+            out[x] = qRgb(k * p[0] / 255, k * p[1] / 255, k * p[2] / 255);
+        }
+    }
+}
+
+class JpegDecoder {
+public:
+    JpegDecoder() {
+        info_.err = jpeg_std_error(&errors_.manager);
+        errors_.manager.error_exit = jpegFailed;
+        errors_.manager.emit_message = jpegMessage;
+        info_.client_data = &errors_;
+        jpeg_create_decompress(&info_);
+        info_.mem->max_memory_to_use = long(PictureLimits::kMaxDecodeBytes);
+    }
+    ~JpegDecoder() { jpeg_destroy_decompress(&info_); }
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    std::optional<LoadedPicture> decode(FILE* file, const PictureLimits& limits,
+                                        QImageIOHandler::Transformations mark) {
+        if (!readJpegHeader(info_, file)) return std::nullopt;
+        const QSize source(int(info_.image_width), int(info_.image_height));
+        if (source.isEmpty() || tooManyPixels(source)) return std::nullopt;
+        const bool turned = mark & QImageIOHandler::TransformationRotate90;
+        const QSize atLeast = turned ? limits.atLeast.transposed() : limits.atLeast;
+        if (!computeJpegOutput(info_, scaleEighths(source, atLeast, limits.longSide)))
+            return std::nullopt;
+        QImage picture = allocatePicture(int(info_.output_width), int(info_.output_height));
+        if (picture.isNull()) return std::nullopt;
+        picture.fill(Qt::white);
+        if (!decodeJpegRows(info_, picture.bits(), picture.bytesPerLine())) return std::nullopt;
+        if (info_.out_color_space == JCS_CMYK) cmykRowsToRgb(picture);
+        picture = applyOrientation(reducedToLongSide(picture, limits.longSide), mark);
+        return LoadedPicture{picture, turned ? source.transposed() : source, errors_.damaged};
+    }
+
+private:
+    jpeg_decompress_struct info_{};
+    JpegErrors errors_;
+};
+
+std::optional<LoadedPicture> loadJpeg(FILE* file, const PictureLimits& limits) {
+    QByteArray header(int(kJpegHeaderBytes), Qt::Uninitialized);
+    header.resize(int(std::fread(header.data(), 1, size_t(header.size()), file)));
+    std::rewind(file);
+    return JpegDecoder().decode(file, limits, orientationMark(header));
+}
+
+// --- Every other format through Qt's readers ---------------------------------------
+
+// Qt's readers decode most formats whole before a picture can be reduced; that is
+// allowed up to the decode budget, which the header's size is checked against.
+std::optional<LoadedPicture> loadWithQt(FILE* file, const PictureLimits& limits) {
+    QFile device;
+    if (!device.open(file, QIODevice::ReadOnly)) return std::nullopt;
+    QImageReader::setAllocationLimit(int(PictureLimits::kMaxDecodeBytes >> 20));
+    QImageReader reader(&device);
     reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (stored.isValid()) {
+        if (stored.isEmpty() || tooManyPixels(stored)) return std::nullopt;
+        const QSize held = fittedToLongSide(stored, limits.longSide);
+        if (held != stored && reader.supportsOption(QImageIOHandler::ScaledSize))
+            reader.setScaledSize(held);
+        else if (qint64(stored.width()) * stored.height() * 4 > PictureLimits::kMaxDecodeBytes)
+            return std::nullopt;
+    }
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     QImage picture = reader.read();
     if (picture.isNull()) return std::nullopt;
-    return picture;
+    QSize source = stored.isValid() ? stored : picture.size();
+    if (turned && stored.isValid()) source.transpose();
+    return LoadedPicture{reducedToLongSide(picture, limits.longSide), source, false};
+}
+
+bool startsLikeJpeg(FILE* file) {
+    unsigned char magic[3] = {};
+    const size_t got = std::fread(magic, 1, sizeof magic, file);
+    std::rewind(file);
+    return got == 3 && magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF;
 }
 
 }  // namespace
 
-std::optional<QImage> loadPicture(const QString& path) { return loadPicture(path, QSize()); }
-
-std::optional<QImage> loadPicture(const QString& path, const QSize& atLeast) {
-    if (!TextFile::isRegularFile(path)) return std::nullopt;
-    QFile file(path);
-    if (file.size() > kMaxPictureFileBytes || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = file.readAll();
-    // Photos of 100 megapixels and more are ordinary; Qt's default limit of 128 MB
-    // would refuse them.
-    QImageReader::setAllocationLimit(4096);
-    if (looksLikeJpeg(bytes)) {
-        const auto mark = orientationMark(bytes);
-        const QSize wanted = mark & QImageIOHandler::TransformationRotate90 ? atLeast.transposed()
-                                                                           : atLeast;
-        if (auto picture = decodeJpeg(bytes, wanted)) return applyOrientation(*picture, mark);
-    }
-    return readWithQt(bytes);
+std::optional<LoadedPicture> loadPicture(const QString& path, const PictureLimits& limits) {
+    const FilePtr file = openRegularFile(path, PictureLimits::kMaxFileBytes);
+    if (!file) return std::nullopt;
+    return startsLikeJpeg(file.get()) ? loadJpeg(file.get(), limits)
+                                      : loadWithQt(file.get(), limits);
 }
 
-std::optional<QImage> PictureCache::load(const QString& path) {
+std::optional<LoadedPicture> PictureCache::load(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile()) return std::nullopt;
     const qint64 modified = info.lastModified().toMSecsSinceEpoch();

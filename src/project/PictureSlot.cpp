@@ -15,7 +15,7 @@ QImage blankPicture() {
     return blank;
 }
 
-void PictureSlots::put(int number, const QImage& picture, const QString& path) {
+void PictureSlots::put(int number, const ComposedPicture& picture, const QString& path) {
     (*this)[number].picture = picture;
     (*this)[number].path = path;
     if (number == 1) master = picture;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ComposedPicture.h"
+
 #include <QImage>
 #include <QString>
 #include <array>
@@ -12,7 +14,7 @@ QImage blankPicture();
 // One of the three picture slots: the picture as loaded and the file it came
 // from (empty when the slot shows the blank picture).
 struct PictureSlot {
-    QImage picture = blankPicture();
+    ComposedPicture picture = ComposedPicture(blankPicture());
     QString path;
 };
 
@@ -20,14 +22,17 @@ struct PictureSlot {
 // that every refresh starts from.
 struct PictureSlots {
     std::array<PictureSlot, 3> slot{};
-    QImage master = blankPicture();
+    ComposedPicture master = ComposedPicture(blankPicture());
 
     PictureSlot& operator[](int number) { return slot[static_cast<size_t>(number - 1)]; }
     const PictureSlot& operator[](int number) const {
         return slot[static_cast<size_t>(number - 1)];
     }
     // Puts a picture into slot 1, 2 or 3; slot 1 replaces its master copy too.
-    void put(int number, const QImage& picture, const QString& path);
+    void put(int number, const ComposedPicture& picture, const QString& path);
+    void put(int number, const QImage& picture, const QString& path) {
+        put(number, ComposedPicture(picture), path);
+    }
 };
 
 }  // namespace vsm

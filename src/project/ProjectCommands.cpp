@@ -33,6 +33,7 @@ void ProjectCommands::OpenProject(const QString& path) {
     const ProjectFile::ReadOutcome outcome = ProjectFile::readInto(session_, path);
     hooks_.showComposition();
     hooks_.refresh();
+    for (const QString& damaged : outcome.damagedPictures) warnDamaged(damaged);
     if (!outcome.ok) {
         projectPath_ = previous;
         showFailure(outcome.error);
@@ -107,8 +108,9 @@ void ProjectCommands::ChoosePicture(int slot) {
     session_.settings.lastPictureFolder = CommDlgs::TrovaPath(path);
     const auto picture = loadPicture(path);
     if (!picture) return;
-    session_.pictureSlots.put(slot, *picture, path);
+    session_.pictureSlots.put(slot, picture->composed(), path);
     hooks_.refresh();
+    if (picture->damaged) warnDamaged(path);
     hooks_.saveSettings();
 }
 
@@ -123,9 +125,19 @@ void ProjectCommands::GotADrop(const QString& path) {
                 MessagePrompts::Icon::Exclamation);
             return;
         }
-        session_.pictureSlots.put(slot, *picture, path);
+        session_.pictureSlots.put(slot, picture->composed(), path);
+        hooks_.refresh();
+        if (picture->damaged) warnDamaged(path);
+        return;
     }
     hooks_.refresh();
+}
+
+void ProjectCommands::warnDamaged(const QString& path) {
+    platform_.prompts->message(hooks_.owner, session_.uiText[110],
+                               session_.uiText[109] + QStringLiteral("\n\n") +
+                                   QDir::toNativeSeparators(path),
+                               MessagePrompts::Icon::Exclamation);
 }
 
 void ProjectCommands::showFailure(const QString& description) {

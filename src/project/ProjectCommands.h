@@ -49,6 +49,9 @@ public:
 
 private:
     void showFailure(const QString& description);
+    // Tells the user that the picture shown is only the part of the file that
+    // could be read.
+    void warnDamaged(const QString& path);
     void playClick();
 
     Platform platform_;

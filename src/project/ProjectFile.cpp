@@ -50,7 +50,10 @@ private:
     int next_ = 0;
 };
 
-bool restorePictures(Session& s, LineReader& in, const QSize& atLeast, QString* error) {
+bool restorePictures(Session& s, LineReader& in, const QSize& atLeast, QString* error,
+                     QStringList* damaged) {
+    PictureLimits limits;
+    limits.atLeast = atLeast;
     for (int number = 1; number <= 3; ++number) {
         const auto path = in.whole(error);
         if (!path) return false;
@@ -58,13 +61,14 @@ bool restorePictures(Session& s, LineReader& in, const QSize& atLeast, QString* 
             s.pictureSlots.put(number, blankPicture(), *path);
             continue;
         }
-        const auto picture = loadPicture(*path, atLeast);
+        const auto picture = loadPicture(*path, limits);
         if (!picture) {
             *error = tr("The picture \"%1\" is missing or is not a picture Vessomar can read.")
                          .arg(*path);
             return false;
         }
-        s.pictureSlots.put(number, *picture, *path);
+        if (picture->damaged) damaged->append(*path);
+        s.pictureSlots.put(number, picture->composed(), *path);
     }
     return true;
 }
@@ -158,7 +162,8 @@ ReadOutcome readInto(Session& s, const QString& path, const QSize& picturesAtLea
 ReadOutcome readLinesInto(Session& s, const QStringList& fileLines, const QSize& picturesAtLeast) {
     ReadOutcome outcome;
     LineReader in(fileLines);
-    if (!restorePictures(s, in, picturesAtLeast, &outcome.error) || !restoreTitles(s, in, &outcome.error) ||
+    if (!restorePictures(s, in, picturesAtLeast, &outcome.error, &outcome.damagedPictures) ||
+        !restoreTitles(s, in, &outcome.error) ||
         !restoreSwitches(s, in, &outcome.error))
         return outcome;
     const auto model = in.whole(&outcome.error);

@@ -27,12 +27,14 @@ struct ReadOutcome {
     bool ok = false;
     QString error;                     // why reading stopped
     std::optional<int> currentModel;  // line 15, when everything was read
+    QStringList damagedPictures;       // pictures that loaded only partly
 };
 
 // Restores the composition line by line. Each line is applied as it is read, so
 // a failure keeps what came before it; a slot whose picture loaded keeps that
 // picture with its path. The model is handed back for the caller to select.
-// picturesAtLeast: pictures need no more pixels than this (empty: all of them).
+// picturesAtLeast: pictures need no more pixels than this (empty: as many as
+// printing can use).
 ReadOutcome readInto(Session& session, const QString& path, const QSize& picturesAtLeast = {});
 ReadOutcome readLinesInto(Session& session, const QStringList& lines,
                           const QSize& picturesAtLeast = {});

@@ -32,8 +32,8 @@ TEST(Templates, FreeSlotsTakeTheModelsTemplatesAndUserPicturesStay) {
     EXPECT_EQ(s.pictureSlots[1].path, f.dir.path("/Modelli/CD-DVD Front/01 Empty Smile.jpg"));
     EXPECT_EQ(s.pictureSlots[2].path, f.dir.path("/Modelli/CD-DVD Back/01 Empty Smile.jpg"));
     EXPECT_TRUE(s.pictureSlots[3].path.isEmpty());
-    EXPECT_EQ(s.pictureSlots.master.cacheKey(), s.pictureSlots[1].picture.cacheKey());
-    EXPECT_NE(s.pictureSlots[1].picture.size(), blankPicture().size());
+    EXPECT_EQ(s.pictureSlots.master.source().cacheKey(), s.pictureSlots[1].picture.source().cacheKey());
+    EXPECT_NE(s.pictureSlots[1].picture.source().size(), blankPicture().size());
 
     // A picture of the user's own in slot 1 survives every model change; slot 2's
     // back card has no template in model 0 and goes back to blank.
@@ -41,9 +41,9 @@ TEST(Templates, FreeSlotsTakeTheModelsTemplatesAndUserPicturesStay) {
     s.pictureSlots.put(1, mine, "/home/u/holiday.jpg");
     f.refresh(0);
     EXPECT_EQ(s.pictureSlots[1].path, "/home/u/holiday.jpg");
-    EXPECT_EQ(s.pictureSlots.master.cacheKey(), mine.cacheKey());
+    EXPECT_EQ(s.pictureSlots.master.source().cacheKey(), mine.cacheKey());
     EXPECT_TRUE(s.pictureSlots[2].path.isEmpty());
-    EXPECT_EQ(s.pictureSlots[2].picture.size(), blankPicture().size());
+    EXPECT_EQ(s.pictureSlots[2].picture.source().size(), blankPicture().size());
     f.refresh(12);
     EXPECT_EQ(s.pictureSlots[1].path, "/home/u/holiday.jpg");
     EXPECT_TRUE(s.pictureSlots[2].path.endsWith("CD-DVD/01 Empty Smile.jpg"));
@@ -81,8 +81,8 @@ TEST(Templates, TemplateMarksAreExactAndPerSlot) {
 TEST(Templates, AreDecodedOnceAndServedFromTheCache) {
     test::SessionFixture f;
     f.refresh(0);
-    const qint64 first = f.session.pictureSlots[1].picture.cacheKey();
+    const qint64 first = f.session.pictureSlots[1].picture.source().cacheKey();
     f.refresh(0);
     f.refresh(16);
-    EXPECT_EQ(f.session.pictureSlots[1].picture.cacheKey(), first);
+    EXPECT_EQ(f.session.pictureSlots[1].picture.source().cacheKey(), first);
 }

@@ -67,8 +67,8 @@ TEST(Drop, EachZoneFillsItsSlot) {
         const QString file = w.picture(QString("drop%1.png").arg(++n), QColor(n * 30, 90, 10));
         w.drop({file}, w.centreOf(c.zone));
         EXPECT_EQ(w.slot(c.slot).path, file);
-        EXPECT_EQ(w.slot(c.slot).picture.size(), QSize(30, 20));
-        if (c.slot == 1) EXPECT_EQ(w.form.session().pictureSlots.master.size(), QSize(30, 20));
+        EXPECT_EQ(w.slot(c.slot).picture.source().size(), QSize(30, 20));
+        if (c.slot == 1) EXPECT_EQ(w.form.session().pictureSlots.master.source().size(), QSize(30, 20));
     }
     EXPECT_TRUE(w.fakes.prompts.shown.empty());
     // A dropped picture outlives the refresh that fills template slots.

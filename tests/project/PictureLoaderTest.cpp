@@ -41,8 +41,8 @@ TEST(PictureLoader, ReadsTheCommonFormats) {
         }
         const auto picture = loadPicture(path);
         ASSERT_TRUE(picture.has_value()) << format;
-        EXPECT_EQ(picture->size(), QSize(64, 48)) << format;
-        EXPECT_TRUE(isRed(picture->pixel(2, 2))) << format;
+        EXPECT_EQ(picture->pixels.size(), QSize(64, 48)) << format;
+        EXPECT_TRUE(isRed(picture->pixels.pixel(2, 2))) << format;
     }
     // The extension does not matter, the contents do.
     QFile::copy(dir.path("/p.png"), dir.path("/png-named.jpg"));
@@ -56,8 +56,8 @@ TEST(PictureLoader, AppliesTheOrientationMarkAndReadsProgressiveJpegs) {
     ASSERT_TRUE(rotated.write(markedPicture(80, 40)));
     const auto upright = loadPicture(dir.path("/phone.jpg"));
     ASSERT_TRUE(upright.has_value());
-    EXPECT_EQ(upright->size(), QSize(40, 80));
-    EXPECT_TRUE(isRed(upright->pixel(36, 2)));  // the red corner turned to the top right
+    EXPECT_EQ(upright->pixels.size(), QSize(40, 80));
+    EXPECT_TRUE(isRed(upright->pixels.pixel(36, 2)));  // the red corner turned to the top right
 
     QImageWriter progressive(dir.path("/progressive.jpg"), "jpg");
     progressive.setProgressiveScanWrite(true);
@@ -75,8 +75,8 @@ TEST(PictureLoader, ReadsCmykJpegs) {
               0);
     const auto picture = loadPicture(dir.path("/cmyk.jpg"));
     ASSERT_TRUE(picture.has_value());
-    EXPECT_EQ(picture->size(), QSize(64, 48));
-    EXPECT_TRUE(isRed(picture->pixel(2, 2)));
+    EXPECT_EQ(picture->pixels.size(), QSize(64, 48));
+    EXPECT_TRUE(isRed(picture->pixels.pixel(2, 2)));
 }
 
 TEST(PictureLoader, RefusesWhatIsNotARegularFileAtOnce) {
@@ -117,5 +117,5 @@ TEST(PictureLoader, LargePhotosBeyondQtsDefaultLimit) {
     big = QImage();
     const auto picture = loadPicture(dir.path("/big.png"));
     ASSERT_TRUE(picture.has_value());
-    EXPECT_EQ(picture->size(), QSize(12000, 9000));
+    EXPECT_EQ(picture->pixels.size(), QSize(12000, 9000));
 }

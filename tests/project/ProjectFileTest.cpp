@@ -74,7 +74,7 @@ TEST(ProjectOpen, RestoresTheCompositionAndChangesModelLast) {
     Session& s = w.session();
     EXPECT_TRUE(w.fakes.prompts.shown.empty());
     EXPECT_EQ(s.pictureSlots[1].path, front);
-    EXPECT_EQ(s.pictureSlots.master.size(), QSize(400, 300));
+    EXPECT_EQ(s.pictureSlots.master.source().size(), QSize(400, 300));
     // Blank slots take the model's template; a path of spaces is kept as it is.
     EXPECT_TRUE(s.pictureSlots[2].path.endsWith("CD-DVD Back/01 Empty Smile.jpg"));
     EXPECT_EQ(s.pictureSlots[3].path, "  ");
