@@ -239,11 +239,13 @@ std::optional<LoadedPicture> loadWithQt(FILE* file, const PictureLimits& limits)
     const QSize stored = reader.size();
     if (stored.isValid()) {
         if (stored.isEmpty() || tooManyPixels(stored)) return std::nullopt;
+        // Most readers that take a scaled size still decode the whole picture first.
+        const bool drawn = reader.format() == "svg" || reader.format() == "svgz";
+        if (!drawn && qint64(stored.width()) * stored.height() * 4 > PictureLimits::kMaxDecodeBytes)
+            return std::nullopt;
         const QSize held = fittedToLongSide(stored, limits.longSide);
         if (held != stored && reader.supportsOption(QImageIOHandler::ScaledSize))
             reader.setScaledSize(held);
-        else if (qint64(stored.width()) * stored.height() * 4 > PictureLimits::kMaxDecodeBytes)
-            return std::nullopt;
     }
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     QImage picture = reader.read();
