@@ -192,3 +192,59 @@ TEST(TitleDrawing, RepeatedRefreshesDoNotDrawTitlesOverThemselves) {
     for (const ZoneControl* z : {&p.image1, &p.image2, &p.image3})
         EXPECT_EQ(z->picture.strokes().size(), 1);
 }
+
+// A 48-megapixel photo is kept with half its pixels. Titles and slim cuts are
+// placed and sized from the photo's own size, so they come out as on the whole
+// photo, and a print-size render puts the ink within a pixel of it.
+TEST(TitleDrawing, AReducedPhotoTakesTheTitlesAndCutsOfTheWholePhoto) {
+    Titled whole, reduced;
+    whole.session.pictureSlots.put(1, whitePicture(8000, 6000), "/p/photo.jpg");
+    reduced.session.pictureSlots.put(1, ComposedPicture(whitePicture(4000, 3000), QSize(8000, 6000)),
+                                     "/p/photo.jpg");
+    for (int model : {0, 20}) {
+        SCOPED_TRACE(model);
+        const PreviewControls& a = whole.refresh(model).preview;
+        const PreviewControls& b = reduced.refresh(model).preview;
+        for (auto zone : {&PreviewControls::image1, &PreviewControls::image4,
+                          &PreviewControls::image6, &PreviewControls::image7}) {
+            const ComposedPicture& p = (a.*zone).picture;
+            const ComposedPicture& q = (b.*zone).picture;
+            EXPECT_EQ(p.crop(), q.crop());
+            ASSERT_EQ(p.strokes().size(), q.strokes().size());
+            for (int i = 0; i < p.strokes().size(); ++i) {
+                EXPECT_EQ(p.strokes()[i].pixelSize, q.strokes()[i].pixelSize);
+                EXPECT_EQ(p.strokes()[i].position, q.strokes()[i].position);
+            }
+            if (p.strokes().isEmpty()) continue;
+            // The zone at 300 dpi: a box cover is 273 mm wide, about 3220 pixels.
+            const QSize print(p.width() * 3220 / 8000, p.height() * 3220 / 8000);
+            const QRect inkA = inkBox(p.render(print)), inkB = inkBox(q.render(print));
+            EXPECT_LE(std::abs(inkA.left() - inkB.left()), 1);
+            EXPECT_LE(std::abs(inkA.top() - inkB.top()), 1);
+            EXPECT_LE(std::abs(inkA.right() - inkB.right()), 1);
+            EXPECT_LE(std::abs(inkA.bottom() - inkB.bottom()), 1);
+        }
+    }
+}
+
+// A part of a reduced picture shows the same pixels as that part of the whole.
+TEST(ComposedPicture, PartsOfAReducedPictureShowTheSamePlaces) {
+    const auto halfBlue = [](int w, int h) {
+        QImage image = whitePicture(w, h);
+        QPainter(&image).fillRect(0, 0, w / 2, h, Qt::blue);
+        return image;
+    };
+    const ComposedPicture whole(halfBlue(800, 600));
+    const ComposedPicture reduced(halfBlue(200, 150), QSize(800, 600));
+    EXPECT_EQ(reduced.width(), 800);
+    for (const QRect part : {QRect(0, 0, 800, 600), QRect(300, 0, 200, 600), QRect(360, 100, 80, 50)}) {
+        SCOPED_TRACE(part.x());
+        const QImage a = whole.cropped(part).render(part.size());
+        const QImage b = reduced.cropped(part).render(part.size());
+        for (int x : {0, part.width() / 2 - 6, part.width() / 2 + 6, part.width() - 1}) {
+            const bool blueA = qBlue(a.pixel(x, 10)) > 200 && qRed(a.pixel(x, 10)) < 100;
+            const bool blueB = qBlue(b.pixel(x, 10)) > 200 && qRed(b.pixel(x, 10)) < 100;
+            EXPECT_EQ(blueA, blueB) << x;
+        }
+    }
+}
