@@ -2,10 +2,10 @@
 // than the limits allow, and what loads is held at most at the kept size.
 #include "project/PictureLoader.h"
 
+#include <unistd.h>
 #include <QFile>
 #include <QGuiApplication>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -13,7 +13,8 @@ namespace {
 // memory-backed storage so each input costs little.
 QString inputPath() {
     static const QString path = [] {
-        const QString folder = QFile::exists("/dev/shm") ? QStringLiteral("/dev/shm") : QStringLiteral("/tmp");
+        const QString folder =
+            QFile::exists("/dev/shm") ? QStringLiteral("/dev/shm") : QStringLiteral("/tmp");
         return folder + QStringLiteral("/vessomar-fuzz-picture-%1").arg(::getpid());
     }();
     return path;

@@ -21,6 +21,18 @@ int main(int argc, char* argv[]) {
 
     std::unique_ptr<vsm::Form1> form;
     vsm::QuitSignals quitSignals;
+    // A quit signal or the end of the desktop session closes the window through
+    // its unload steps, so settings and catalogue are written as on a close. One
+    // that comes while a message is open (a project named on the command line may
+    // show one before the window) closes the message first.
+    bool quitRequested = false;
+    const auto quit = [&] {
+        quitRequested = true;
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        if (form && form->isVisible()) form->close();
+    };
+    QObject::connect(&quitSignals, &vsm::QuitSignals::quitRequested, quit);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&](QSessionManager&) { quit(); });
     const bool running = vsm::RegOCX::entryRoutine(
         platform, folder, [&] { vsm::RegisterFileType(folder); },
         [&] {
@@ -30,12 +42,9 @@ int main(int argc, char* argv[]) {
             return true;
         });
     if (!running) return 0;
-
-    // A quit signal or the end of the desktop session closes the window through
-    // its unload steps, so settings and catalogue are written as on a close.
-    QObject::connect(&quitSignals, &vsm::QuitSignals::quitRequested, form.get(),
-                     &QWidget::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, form.get(),
-                     [&](QSessionManager&) { form->close(); });
+    if (quitRequested) {
+        form->close();
+        return 0;
+    }
     return app.exec();
 }

@@ -1,5 +1,9 @@
 #include "project/PictureLoader.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -8,11 +12,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <memory>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -55,8 +55,9 @@ QImage allocatePicture(int width, int height) {
     void* memory = nullptr;
     if (posix_memalign(&memory, kHugePage, bytes) != 0) return {};
     madvise(memory, bytes, MADV_HUGEPAGE);
-    return QImage(static_cast<uchar*>(memory), width, height, bytesPerLine, QImage::Format_RGB32,
-                  [](void* m) { std::free(m); }, memory);
+    return QImage(
+        static_cast<uchar*>(memory), width, height, bytesPerLine, QImage::Format_RGB32,
+        [](void* m) { std::free(m); }, memory);
 }
 
 QSize fittedToLongSide(const QSize& size, int longSide) {
@@ -84,11 +85,12 @@ QImageIOHandler::Transformations orientationMark(QByteArray header) {
 // Turns the decoded photo so that it stands up.
 QImage applyOrientation(const QImage& picture, QImageIOHandler::Transformations t) {
     if (t == QImageIOHandler::TransformationNone) return picture;
-    return picture.transformed(QImage::trueMatrix(
-        QTransform().rotate(t & QImageIOHandler::TransformationRotate90 ? 90 : 0)
-            .scale(t & QImageIOHandler::TransformationMirror ? -1 : 1,
-                   t & QImageIOHandler::TransformationFlip ? -1 : 1),
-        picture.width(), picture.height()));
+    return picture.transformed(
+        QImage::trueMatrix(QTransform()
+                               .rotate(t & QImageIOHandler::TransformationRotate90 ? 90 : 0)
+                               .scale(t & QImageIOHandler::TransformationMirror ? -1 : 1,
+                                      t & QImageIOHandler::TransformationFlip ? -1 : 1),
+                           picture.width(), picture.height()));
 }
 
 // --- JPEG through libjpeg ---------------------------------------------------------
@@ -102,14 +104,21 @@ struct JpegErrors {
     bool damaged = false;
 };
 
-JpegErrors& errorsOf(j_common_ptr info) { return *static_cast<JpegErrors*>(info->client_data); }
+JpegErrors& errorsOf(j_common_ptr info) {
+    return *static_cast<JpegErrors*>(info->client_data);
+}
 
-[[noreturn]] void jpegFailed(j_common_ptr info) { std::longjmp(errorsOf(info).jump, 1); }
+[[noreturn]] void jpegFailed(j_common_ptr info) {
+    std::longjmp(errorsOf(info).jump, 1);
+}
 
 void jpegMessage(j_common_ptr info, int level) {
     if (level >= 0) return;
     switch (info->err->msg_code) {
-        case JWRN_JPEG_EOF: case JWRN_HIT_MARKER: case JWRN_HUFF_BAD_CODE: case JWRN_MUST_RESYNC:
+        case JWRN_JPEG_EOF:
+        case JWRN_HIT_MARKER:
+        case JWRN_HUFF_BAD_CODE:
+        case JWRN_MUST_RESYNC:
             errorsOf(info).damaged = true;
             break;
         default:

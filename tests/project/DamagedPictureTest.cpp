@@ -5,6 +5,7 @@
 #include "ui/Form1.h"
 #include "ui/PreviewWidgets.h"
 
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -12,7 +13,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 using namespace vsm;
 
@@ -51,8 +51,9 @@ QByteArray hugeClaimJpeg() {
 }
 
 QByteArray projectNaming(const QString& picture) {
-    return (picture + "\r\n\r\n\r\n 1 \r\nCover\r\nSpine\r\nLiberation Sans\r\n12\r\n 0 \r\n 0 \r\n"
-                      " 0 \r\n 255 \r\n 1 \r\n 1 \r\n 0 \r\n")
+    return (picture +
+            "\r\n\r\n\r\n 1 \r\nCover\r\nSpine\r\nLiberation Sans\r\n12\r\n 0 \r\n 0 \r\n"
+            " 0 \r\n 255 \r\n 1 \r\n 1 \r\n 0 \r\n")
         .toUtf8();
 }
 
@@ -71,7 +72,8 @@ struct Window {
         ASSERT_EQ(fakes.prompts.shown.size(), 1u);
         EXPECT_EQ(fakes.prompts.shown[0].title, form.session().uiText[110]);
         EXPECT_TRUE(fakes.prompts.shown[0].text.startsWith(form.session().uiText[109]));
-        EXPECT_TRUE(fakes.prompts.shown[0].text.contains(path)) << fakes.prompts.shown[0].text.toStdString();
+        EXPECT_TRUE(fakes.prompts.shown[0].text.contains(path))
+            << fakes.prompts.shown[0].text.toStdString();
         EXPECT_EQ(form.session().pictureSlots[1].path, path);
         EXPECT_EQ(form.session().pictureSlots[1].picture.sourceSize(), QSize(300, 200));
     }

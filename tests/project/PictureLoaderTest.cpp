@@ -1,6 +1,8 @@
 #include "project/PictureLoader.h"
 #include "support/TempAppFolder.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,8 +10,6 @@
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace vsm;
 
@@ -24,7 +24,9 @@ QImage markedPicture(int w, int h) {
     return image;
 }
 
-bool isRed(QRgb p) { return qRed(p) > 200 && qGreen(p) < 80; }
+bool isRed(QRgb p) {
+    return qRed(p) > 200 && qGreen(p) < 80;
+}
 
 }  // namespace
 
@@ -71,8 +73,8 @@ TEST(PictureLoader, ReadsCmykJpegs) {
     if (convert.isEmpty()) GTEST_SKIP() << "ImageMagick's convert is not installed";
     test::TempAppFolder dir(false);
     markedPicture(64, 48).save(dir.path("/rgb.png"));
-    ASSERT_EQ(QProcess::execute(convert, {dir.path("/rgb.png"), "-colorspace", "CMYK",
-                                          dir.path("/cmyk.jpg")}),
+    ASSERT_EQ(QProcess::execute(
+                  convert, {dir.path("/rgb.png"), "-colorspace", "CMYK", dir.path("/cmyk.jpg")}),
               0);
     const auto picture = loadPicture(dir.path("/cmyk.jpg"));
     ASSERT_TRUE(picture.has_value());
@@ -112,7 +114,8 @@ TEST(PictureLoader, BrokenFilesFailCleanly) {
 
 TEST(PictureLoader, LargePhotosAreKeptAtWhatPrintingUsesWithTheirOwnSize) {
     test::TempAppFolder dir(false);
-    QImage big(12000, 9000, QImage::Format_Grayscale8);  // 108 megapixels, beyond Qt's default limit
+    QImage big(12000, 9000,
+               QImage::Format_Grayscale8);  // 108 megapixels, beyond Qt's default limit
     big.fill(200);
     ASSERT_TRUE(big.save(dir.path("/big.png")));
     QImage wide(16000, 2000, QImage::Format_RGB32);
@@ -163,9 +166,8 @@ QByteArray phoneJpeg(const QImage& sensor, int orientation) {
         plain.remove(2, 2 + length);
     }
     QByteArray tiff("II*\0\x08\0\0\0", 8);
-    tiff += littleEndian(1, 2) + littleEndian(0x0112, 2) + littleEndian(3, 2) +
-            littleEndian(1, 4) + littleEndian(quint32(orientation), 2) + littleEndian(0, 2) +
-            littleEndian(0, 4);
+    tiff += littleEndian(1, 2) + littleEndian(0x0112, 2) + littleEndian(3, 2) + littleEndian(1, 4) +
+            littleEndian(quint32(orientation), 2) + littleEndian(0, 2) + littleEndian(0, 4);
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
     const int length = exif.size() + 2;
     QByteArray app1("\xFF\xE1");
