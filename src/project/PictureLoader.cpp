@@ -179,6 +179,11 @@ bool decodeJpegRows(jpeg_decompress_struct& info, uchar* bits, qsizetype bytesPe
     return true;
 }
 
+void whitenRowsFrom(QImage& picture, int row) {
+    for (int y = row; y < picture.height(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(picture.scanLine(y)), picture.width(), qRgb(255, 255, 255));
+}
+
 // CMYK JPEGs are written inverted, as Adobe's programs do.
 void cmykRowsToRgb(QImage& picture) {
     for (int y = 0; y < picture.height(); ++y) {
@@ -216,8 +221,8 @@ public:
             return std::nullopt;
         QImage picture = allocatePicture(int(info_.output_width), int(info_.output_height));
         if (picture.isNull()) return std::nullopt;
-        picture.fill(Qt::white);
         if (!decodeJpegRows(info_, picture.bits(), picture.bytesPerLine())) return std::nullopt;
+        whitenRowsFrom(picture, int(info_.output_scanline));
         if (info_.out_color_space == JCS_CMYK) cmykRowsToRgb(picture);
         picture = applyOrientation(reducedToLongSide(picture, limits.longSide), mark);
         return LoadedPicture{picture, turned ? source.transposed() : source, errors_.damaged};
