@@ -1,13 +1,12 @@
 #include "platform/RealPlatform.h"
+#include "support/Pictures.h"
 #include "support/TempAppFolder.h"
 
 #include <gtest/gtest.h>
-#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QProcess>
 #include <QSysInfo>
 #include <QThread>
@@ -57,14 +56,8 @@ TEST(RealProgram, SigtermClosesThroughTheUnloadSteps) {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QStringList arguments;
         if (withHugePicture) {
-            QImage tiny(8, 8, QImage::Format_RGB32);
-            tiny.fill(Qt::gray);
-            QByteArray jpeg;
-            QBuffer buffer(&jpeg);
-            buffer.open(QIODevice::WriteOnly);
-            tiny.save(&buffer, "JPEG");
-            const int sof = jpeg.indexOf("\xFF\xC0");
-            jpeg.replace(sof + 5, 4, QByteArray("\xFF\xDC\xFF\xDC", 4));
+            const QByteArray jpeg =
+                test::claimingSize(test::jpegBytes(test::noisyPicture(8, 8)), 65500, 65500);
             dir.write("/huge.jpg", jpeg);
             dir.write(
                 "/huge.vsm",

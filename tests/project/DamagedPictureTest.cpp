@@ -1,12 +1,12 @@
 // Damaged and oversized pictures on every way in: a drop, the chooser, a project
 // opened in the window, and vessomar-render.
 #include "support/FakePlatform.h"
+#include "support/Pictures.h"
 #include "support/TempAppFolder.h"
 #include "ui/Form1.h"
 #include "ui/PreviewWidgets.h"
 
 #include <gtest/gtest.h>
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -18,36 +18,15 @@ using namespace vsm;
 
 namespace {
 
-QByteArray noisyJpeg(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    quint32 seed = 3;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            image.setPixel(x, y, qRgb(int(seed >> 24), y % 256, x % 256));
-        }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 90);
-    return bytes;
-}
-
 // A JPEG cut off at 80 % of its bytes, in the middle of its picture data.
 QByteArray cutJpeg() {
-    const QByteArray whole = noisyJpeg(300, 200);
+    const QByteArray whole = test::jpegBytes(test::noisyPicture(300, 200));
     return whole.left(whole.size() * 8 / 10);
 }
 
 // A small JPEG whose header claims 65500 x 65500 pixels.
 QByteArray hugeClaimJpeg() {
-    QByteArray jpeg = noisyJpeg(8, 8);
-    const int sof = jpeg.indexOf("\xFF\xC0");
-    for (int i : {5, 7}) {
-        jpeg[sof + i] = char(0xFF);
-        jpeg[sof + i + 1] = char(0xDC);
-    }
-    return jpeg;
+    return test::claimingSize(test::jpegBytes(test::noisyPicture(8, 8)), 65500, 65500);
 }
 
 QByteArray projectNaming(const QString& picture) {

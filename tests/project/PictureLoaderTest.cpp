@@ -1,4 +1,5 @@
 #include "project/PictureLoader.h"
+#include "support/Pictures.h"
 #include "support/TempAppFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,9 @@
 #include <QStandardPaths>
 
 using namespace vsm;
+using test::claimingSize;
+using test::jpegBytes;
+using test::noisyPicture;
 
 namespace {
 
@@ -146,17 +150,6 @@ QByteArray littleEndian(quint32 value, int bytes) {
     return out;
 }
 
-QByteArray jpegBytes(const QImage& image, bool progressive = false) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(90);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return bytes;
-}
-
 // A JPEG as a phone writes it: an Exif block straight after the start marker,
 // with the orientation the picture must be turned by to stand up, and no JFIF.
 QByteArray phoneJpeg(const QImage& sensor, int orientation) {
@@ -176,17 +169,6 @@ QByteArray phoneJpeg(const QImage& sensor, int orientation) {
     return plain.left(2) + app1 + exif + plain.mid(2);
 }
 
-// The size fields of the first frame header (SOF0 or SOF2) set to the given size.
-QByteArray claimingSize(QByteArray jpeg, int width, int height) {
-    int at = jpeg.indexOf("\xFF\xC0");
-    if (at < 0) at = jpeg.indexOf("\xFF\xC2");
-    jpeg[at + 5] = char(height >> 8);
-    jpeg[at + 6] = char(height & 0xFF);
-    jpeg[at + 7] = char(width >> 8);
-    jpeg[at + 8] = char(width & 0xFF);
-    return jpeg;
-}
-
 quint32 crc32(const QByteArray& bytes) {
     quint32 crc = 0xFFFFFFFFu;
     for (char c : bytes) {
@@ -194,17 +176,6 @@ quint32 crc32(const QByteArray& bytes) {
         for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
-}
-
-QImage noisyPicture(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    quint32 seed = 7;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            image.setPixel(x, y, qRgb(int(seed >> 24), int((seed >> 16) & 0xFF), x % 256));
-        }
-    return image;
 }
 
 }  // namespace
