@@ -1,6 +1,7 @@
 #include "print/BatchRender.h"
 
 #include "app/Session.h"
+#include "common/Units.h"
 #include "model/Refresh.h"
 #include "print/PainterPrintSurface.h"
 #include "print/StampaCopertina.h"
@@ -19,7 +20,6 @@ namespace vsm {
 namespace {
 
 constexpr InnerSize kDesignedWindow{9930, 7290};
-constexpr double kMmPerInch = 25.4;
 
 bool isPng(const QString& path) { return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive); }
 
@@ -32,7 +32,12 @@ int modelOf(const RenderRequest& r) {
                : -1;
 }
 
-// Pixels the pictures need at most: the widest zone at the page's resolution.
+// Pixels per inch the pictures are sent at: the page's, at most the print limit.
+double pictureDpi(const RenderRequest& r) {
+    return std::min<double>(r.dpi, kMaxPicturePixelsPerInch);
+}
+
+// Pixels the pictures need at most: the widest zone at the pictures' resolution.
 // Slim covers are cut from a picture made for the full box.
 QSize picturePixelsNeeded(const Session& s, const RenderRequest& r) {
     const int model = modelOf(r);
@@ -41,7 +46,7 @@ QSize picturePixelsNeeded(const Session& s, const RenderRequest& r) {
     if (!m || !box) return {};
     const double w = std::max({m->zone1Width, m->zone2Width, box->zone1Width});
     const double h = std::max(m->zone1Height, m->zone2Height);
-    const double pxPerMm = r.dpi / kMmPerInch;
+    const double pxPerMm = pictureDpi(r) / kMmPerInch;
     return QSize(int(std::ceil(w * pxPerMm)), int(std::ceil(h * pxPerMm)));
 }
 
@@ -93,7 +98,7 @@ int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientationOf(s), QMarginsF()));
     writer.setCreator(Version::caption());
     PainterPrintSurface surface(&writer, QPointF(r.marginsMm, r.marginsMm));
-    surface.setPictureResolutionLimit(r.dpi);
+    surface.setPictureResolutionLimit(pictureDpi(r));
     const int result = printTo(s, surface, error);
     if (!file.commit()) {
         *error = QStringLiteral("cannot write %1").arg(r.output);

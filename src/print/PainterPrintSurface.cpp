@@ -2,13 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <algorithm>
 #include <cmath>
 
 namespace vsm {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
 constexpr double kCreditFontPoints = 8;
 
 }  // namespace
@@ -57,20 +57,25 @@ bool PainterPrintSurface::setScaleToMillimetres() { return ready(); }
 
 bool PainterPrintSurface::paintPicture(const ComposedPicture& picture, const QRectF& mm) {
     if (!ready() || picture.isNull() || mm.width() <= 0 || mm.height() <= 0) return false;
-    const QRectF target = toDevice(mm);
-    // At most the device's resolution, or the limit, at the printed size.
-    const double limitX = pictureDpiLimit_ > 0 ? std::min(pixelsPerMmX(), pictureDpiLimit_ / kMmPerInch)
-                                               : pixelsPerMmX();
-    const double limitY = pictureDpiLimit_ > 0 ? std::min(pixelsPerMmY(), pictureDpiLimit_ / kMmPerInch)
-                                               : pixelsPerMmY();
-    const QSize atDevice(std::max(1, int(std::ceil(mm.width() * limitX))),
-                         std::max(1, int(std::ceil(mm.height() * limitY))));
-    const QSize size(std::min(atDevice.width(), picture.width()),
-                     std::min(atDevice.height(), picture.height()));
-    const QImage image = picture.render(size);
+    const QImage image = picture.render(pictureSize(picture, mm.size()));
     if (image.isNull()) return false;
-    painter_.drawImage(target, image);
+    painter_.drawImage(toDevice(mm), image);
     return true;
+}
+
+void PainterPrintSurface::setPictureResolutionLimit(double dpi) {
+    pictureDpiLimit_ = dpi > 0 ? std::min(dpi, kMaxPicturePixelsPerInch) : kMaxPicturePixelsPerInch;
+}
+
+// The device's resolution or the limit, whichever is coarser, at the printed size;
+// never more pixels than the picture keeps.
+QSize PainterPrintSurface::pictureSize(const ComposedPicture& picture, QSizeF mm) const {
+    const double limit = pictureDpiLimit_ / kMmPerInch;
+    const int width = int(std::ceil(mm.width() * std::min(pixelsPerMmX(), limit)));
+    const int height = int(std::ceil(mm.height() * std::min(pixelsPerMmY(), limit)));
+    const QSize kept = picture.pixelCrop().size();
+    return QSize(std::min(std::max(1, width), kept.width()),
+                 std::min(std::max(1, height), kept.height()));
 }
 
 bool PainterPrintSurface::lineBox(const QRectF& mm) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Units.h"
 #include "print/PrintSurface.h"
 
 #include <QFont>
@@ -13,8 +14,8 @@ namespace vsm {
 // The one page renderer: a QPainter on a printer, a PDF writer or a picture. The
 // device's origin is the printable area's top-left corner; originOffsetMm moves it
 // (a picture page has no printer margins of its own). Pictures are sent at no more
-// than the device's resolution at their printed size, so a large photo does not
-// make a huge spool file.
+// than the device's resolution, nor kMaxPicturePixelsPerInch, at their printed
+// size, so a large photo does not make a huge spool file.
 class PainterPrintSurface : public PrintSurface {
 public:
     // finish is called by endDoc after the painter has ended (writes a picture page
@@ -36,8 +37,8 @@ public:
     bool endDoc() override;
 
     // Pictures are sent at no more than this resolution (dots per inch) at their
-    // printed size; the device's own resolution when not set.
-    void setPictureResolutionLimit(double dpi) { pictureDpiLimit_ = dpi; }
+    // printed size; it cannot raise the limit above kMaxPicturePixelsPerInch.
+    void setPictureResolutionLimit(double dpi);
 
     // Device pixels per millimetre, across and down.
     double pixelsPerMmX() const;
@@ -46,6 +47,7 @@ public:
 private:
     bool ready();
     QRectF toDevice(const QRectF& mm) const;
+    QSize pictureSize(const ComposedPicture& picture, QSizeF mm) const;
     QPen outlinePen() const;
 
     QPaintDevice* device_;
@@ -54,7 +56,7 @@ private:
     QPainter painter_;
     QFont font_;
     QPointF current_;
-    double pictureDpiLimit_ = 0;
+    double pictureDpiLimit_ = kMaxPicturePixelsPerInch;
     bool begun_ = false;
     bool ended_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Units.h"
 #include "model/ComposedPicture.h"
 
 #include <QImage>
@@ -12,9 +13,11 @@ namespace vsm {
 
 // How far a picture is decoded and what is refused before decoding.
 struct PictureLimits {
-    // Longest side kept: the printer never uses more than 360 pixels an inch over
-    // the largest zone of any case (287 mm).
-    static constexpr int kHeldLongSide = 4068;
+    // Longest side kept: printing never uses more pixels than that over the
+    // largest zone of any case.
+    static constexpr double kLargestZoneMm = 287;
+    static constexpr int kHeldLongSide =
+        int(kLargestZoneMm * kMaxPicturePixelsPerInch / kMmPerInch + 0.5);
     // Largest picture accepted at all, counted in the file's own pixels: far
     // beyond any camera's photo, and it refuses a header that claims billions.
     static constexpr qint64 kMaxSourcePixels = qint64(600) * 1000 * 1000;

@@ -28,14 +28,15 @@ ProjectCommands::ProjectCommands(const Platform& platform, Session& session,
 
 void ProjectCommands::OpenProject(const QString& path) {
     if (!TextFile::isRegularFile(path)) return;
-    const QString previous = projectPath_;
     projectPath_ = path;
     const ProjectFile::ReadOutcome outcome = ProjectFile::readInto(session_, path);
     hooks_.showComposition();
     hooks_.refresh();
     for (const QString& damaged : outcome.damagedPictures) warnDamaged(damaged);
     if (!outcome.ok) {
-        projectPath_ = previous;
+        // The session now mixes the lines read from this file with the earlier
+        // composition; that belongs to neither file, so Save has to ask for a name.
+        projectPath_.clear();
         showFailure(outcome.error);
         return;
     }

@@ -28,8 +28,8 @@ public:
                     MainWindowHooks hooks);
 
     // Restores a composition. A path with no file behind it does nothing. A failure
-    // is shown, and the project path goes back to what it was, so that a later
-    // Save cannot overwrite the file that failed to load.
+    // is shown and leaves the lines read before it applied, with no project path,
+    // so that a later Save asks for a name and overwrites neither project.
     void OpenProject(const QString& path);
 
     void openCommand();

@@ -11,6 +11,8 @@ namespace vsm::ProjectFile {
 
 namespace {
 
+constexpr int kNoModel = -1;
+
 QString tr(const char* text) { return QCoreApplication::translate("ProjectFile", text); }
 
 QString fontSizeText(float size) {
@@ -171,7 +173,8 @@ ReadOutcome readLinesInto(Session& s, const QStringList& fileLines, const QSize&
     bool ok = false;
     const double value = model->trimmed().toDouble(&ok);
     const auto index = ok ? toIntegerHalfEven<std::int16_t>(value) : std::nullopt;
-    if (!index || *index < 0 || *index >= s.modelCount) {
+    // A composition saved with no model chosen stores -1, and opens with none.
+    if (!index || *index < kNoModel || *index >= s.modelCount) {
         outcome.error = tr("The project names model \"%1\", which is not in the list of models.")
                             .arg(model->trimmed().left(40));
         return outcome;

@@ -26,7 +26,7 @@ bool WriteProject(const Session& session, int currentModel, const QString& path,
 struct ReadOutcome {
     bool ok = false;
     QString error;                     // why reading stopped
-    std::optional<int> currentModel;  // line 15, when everything was read
+    std::optional<int> currentModel;  // line 15, when everything was read; -1: no model
     QStringList damagedPictures;       // pictures that loaded only partly
 };
 

@@ -100,7 +100,7 @@ TEST(ProjectOpen, TheSameModelStillRefreshes) {
     EXPECT_EQ(w.session().preview.image1.picture.strokes().value(0).text, "Fresh");
 }
 
-TEST(ProjectOpen, FailuresKeepWhatCameBeforeAndRestoreTheProjectPath) {
+TEST(ProjectOpen, FailuresKeepWhatCameBeforeAndForgetTheProjectPath) {
     Window w;
     const QString good = w.picture("good.jpg");
     const QStringList complete = {good, "", "", " 1 ", "Title", "", "Arial", "12", " 0 ", " 0 ",
@@ -116,7 +116,8 @@ TEST(ProjectOpen, FailuresKeepWhatCameBeforeAndRestoreTheProjectPath) {
     EXPECT_EQ(w.fakes.prompts.shown[0].title, w.session().uiText[105]);
     EXPECT_TRUE(w.fakes.prompts.shown[0].text.contains("line 6"));
     EXPECT_EQ(w.session().titles.coverTitleText, "Short");
-    EXPECT_EQ(w.commands().projectPath(), w.dir.path("/ok.vsm"));
+    EXPECT_EQ(w.form->findChild<QLineEdit*>("Text1")->text(), "Short");
+    EXPECT_TRUE(w.commands().projectPath().isEmpty());
     EXPECT_EQ(w.form->currentModel(), 9);
 
     // A missing picture stops the restore at its slot.
@@ -128,23 +129,63 @@ TEST(ProjectOpen, FailuresKeepWhatCameBeforeAndRestoreTheProjectPath) {
     EXPECT_EQ(w.fakes.prompts.shown.size(), 2u);
     EXPECT_EQ(w.session().pictureSlots[1].path, good);
     EXPECT_EQ(w.session().titles.coverTitleText, "Short");
-    EXPECT_EQ(w.commands().projectPath(), w.dir.path("/ok.vsm"));
+    EXPECT_TRUE(w.commands().projectPath().isEmpty());
 
     // A model outside the list, and a line that is no number.
-    QStringList badModel = complete;
-    badModel[14] = " 40 ";
-    w.dir.write("/model.vsm", projectBytes(badModel));
-    w.commands().OpenProject(w.dir.path("/model.vsm"));
-    QStringList notNumber = complete;
-    notNumber[3] = "yes";
-    w.dir.write("/nan.vsm", projectBytes(notNumber));
-    w.commands().OpenProject(w.dir.path("/nan.vsm"));
-    EXPECT_EQ(w.fakes.prompts.shown.size(), 4u);
+    for (auto [line, text] : {std::pair{14, " 40 "}, {14, " -2 "}, {3, "yes"}}) {
+        QStringList bad = complete;
+        bad[line] = text;
+        w.dir.write("/bad.vsm", projectBytes(bad));
+        w.commands().OpenProject(w.dir.path("/bad.vsm"));
+        EXPECT_TRUE(w.commands().projectPath().isEmpty()) << text;
+    }
+    EXPECT_EQ(w.fakes.prompts.shown.size(), 5u);
     EXPECT_EQ(w.form->currentModel(), 9);
 
     // No file there: nothing happens and nothing is shown.
     w.commands().OpenProject(w.dir.path("/nothing.vsm"));
-    EXPECT_EQ(w.fakes.prompts.shown.size(), 4u);
+    EXPECT_EQ(w.fakes.prompts.shown.size(), 5u);
+}
+
+TEST(ProjectOpen, SaveAfterAFailedOpenAsksForANameAndTouchesNeitherFile) {
+    Window w;
+    const QStringList complete = {w.picture("good.jpg"), "", "", " 1 ", "Earlier", "", "Arial",
+                                  "12", " 0 ", " 0 ", " 0 ", " 255 ", " 1 ", " 1 ", " 9 "};
+    w.dir.write("/earlier.vsm", projectBytes(complete));
+    w.commands().OpenProject(w.dir.path("/earlier.vsm"));
+    QStringList broken = complete;
+    broken[4] = "Half read";
+    broken[7] = "large";
+    w.dir.write("/broken.vsm", projectBytes(broken));
+    w.commands().OpenProject(w.dir.path("/broken.vsm"));
+    ASSERT_EQ(w.fakes.prompts.shown.size(), 1u);
+    ASSERT_EQ(w.session().titles.coverTitleText, "Half read");
+
+    const QByteArray earlier = w.dir.read("/earlier.vsm");
+    const QByteArray brokenBytes = w.dir.read("/broken.vsm");
+    w.commands().saveCommand();  // the user cancels the name dialog
+    ASSERT_EQ(w.fakes.fileDialogs.kinds.size(), 1u);
+    EXPECT_EQ(w.fakes.fileDialogs.kinds.back(), "save");
+    EXPECT_EQ(w.dir.read("/earlier.vsm"), earlier);
+    EXPECT_EQ(w.dir.read("/broken.vsm"), brokenBytes);
+}
+
+TEST(ProjectOpen, AProjectSavedWithNoModelOpensWithNone) {
+    Window w;
+    w.form->selectModel(-1);
+    w.session().titles.coverTitleText = "No model yet";
+    QDir().mkpath(w.dir.path("/out"));
+    w.fakes.fileDialogs.nextAnswer = {w.dir.path("/out/none.vsm")};
+    w.commands().saveAsCommand();
+    ASSERT_TRUE(w.dir.read("/out/none.vsm").endsWith("\r\n-1 \r\n"));
+
+    Window other;
+    other.form->selectModel(4);
+    other.commands().OpenProject(w.dir.path("/out/none.vsm"));
+    EXPECT_TRUE(other.fakes.prompts.shown.empty());
+    EXPECT_EQ(other.form->currentModel(), -1);
+    EXPECT_EQ(other.session().titles.coverTitleText, "No model yet");
+    EXPECT_EQ(other.commands().projectPath(), w.dir.path("/out/none.vsm"));
 }
 
 TEST(ProjectOpen, AWindows1252PathLine) {

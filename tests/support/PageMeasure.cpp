@@ -1,6 +1,7 @@
 #include "support/PageMeasure.h"
 
 #include "common/LeadingNumber.h"
+#include "common/Units.h"
 
 #include <cmath>
 
@@ -8,7 +9,6 @@ namespace vsm::test {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
 constexpr double kSearchMm = 2.5;  // how far from the expected edge a line is looked for
 constexpr int kDark = 128;
 
