@@ -22,7 +22,11 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<vsm::Form1> form;
     vsm::QuitSignals quitSignals;
     const bool running = vsm::RegOCX::entryRoutine(
-        platform, folder, [&] { vsm::RegisterFileType(folder); },
+        platform, folder,
+        [&](const vsm::HelperRunner& runHelper) {
+            vsm::RegisterFileType(folder, nullptr,
+                                  vsm::RegistrationTargets::forCurrentUser(runHelper));
+        },
         [&] {
             form = std::make_unique<vsm::Form1>(platform, folder, commandLine);
             if (!form->load()) return false;
