@@ -127,8 +127,11 @@ TEST(Drop, AFileOnTheCoverTitleBoxIsTakenAsOnTheBackground) {
     const QPoint onTitle = title->mapTo(&w.form, title->rect().center());
     const QString before[] = {w.slot(1).path, w.slot(2).path, w.slot(3).path};
     w.form.projectCommands().setDropTargetSlot("2");  // left over from a zone
+    // File managers offer the file's address as text too.
+    const QUrl address = QUrl::fromLocalFile(w.picture("t.png", Qt::red));
     QMimeData file;
-    file.setUrls({QUrl::fromLocalFile(w.picture("t.png", Qt::red))});
+    file.setUrls({address});
+    file.setText(address.toString());
     w.dropOnWindow(file, onTitle);
     EXPECT_EQ(title->text(), "Summer");
     EXPECT_EQ(w.form.session().titles.coverTitleText, "Summer");
