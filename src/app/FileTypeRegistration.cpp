@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
 namespace vsm {
@@ -24,7 +23,6 @@ const QString kShellKey = kClassKey + QStringLiteral("\\shell");
 const QString kCommandSubKey = QStringLiteral("\\command");
 
 constexpr int kOpenProjectText = 101;
-constexpr int kHelperTimeoutMs = 3000;
 constexpr qint64 kMaxIconBytes = 1024 * 1024;
 
 // The first start after the language is known is the earliest moment the verb's
@@ -138,26 +136,12 @@ void installDesktopAssociation(const AppFolder& folder, const RegistrationTarget
     refreshDesktopDatabases(targets, mimeChanged, entryChanged);
 }
 
-void runHelperBriefly(const QString& program, const QStringList& arguments) {
-    const QString found = QStandardPaths::findExecutable(program);
-    if (found.isEmpty()) return;
-    QProcess process;
-    process.setProgram(found);
-    process.setArguments(arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start();
-    if (!process.waitForFinished(kHelperTimeoutMs)) process.kill();
-    process.waitForFinished(kHelperTimeoutMs);
-}
-
 }  // namespace
 
-RegistrationTargets RegistrationTargets::forCurrentUser() {
+RegistrationTargets RegistrationTargets::forCurrentUser(HelperRunner runHelper) {
     return {RegistryStore::userStorePath(),
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-            runHelperBriefly};
+            std::move(runHelper)};
 }
 
 QString registrationCommand(const AppFolder& folder) {
@@ -196,10 +180,6 @@ QByteArray mimePackage() {
         "    <glob pattern=\"*.vsm\"/>\n"
         "  </mime-type>\n"
         "</mime-info>\n");
-}
-
-void RegisterFileType(const AppFolder& folder, const UiText* ui) {
-    RegisterFileType(folder, ui, RegistrationTargets::forCurrentUser());
 }
 
 void RegisterFileType(const AppFolder& folder, const UiText* ui,

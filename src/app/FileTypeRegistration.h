@@ -11,8 +11,7 @@ namespace vsm {
 
 class UiText;
 
-// Runs a desktop helper program (update-mime-database and the like) to its end or
-// a short time-out; a program that is not installed is skipped.
+// Asks for a desktop helper program (update-mime-database and the like) to be run.
 using HelperRunner = std::function<void(const QString& program, const QStringList& arguments)>;
 
 // Where the registration writes: the key store, the user's data folder
@@ -22,7 +21,7 @@ struct RegistrationTargets {
     QString dataHome;
     HelperRunner runHelper;
 
-    static RegistrationTargets forCurrentUser();
+    static RegistrationTargets forCurrentUser(HelperRunner runHelper);
 };
 
 inline const QString kProjectMimeType = QStringLiteral("application/x-vessomar-project");
@@ -31,7 +30,6 @@ inline const QString kProjectMimeType = QStringLiteral("application/x-vessomar-p
 // desktop starts the program with it. Runs on every start in installed mode; every
 // failure is silent. With the interface texts loaded it also registers the
 // language's "open project" verb.
-void RegisterFileType(const AppFolder& folder, const UiText* ui = nullptr);
 void RegisterFileType(const AppFolder& folder, const UiText* ui,
                       const RegistrationTargets& targets);
 

@@ -1,8 +1,11 @@
 #include "app/RegOCX.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <exception>
+#include <utility>
+#include <vector>
 
 namespace vsm::RegOCX {
 
@@ -27,14 +30,21 @@ void runPortableCleanup(ProcessLauncher& launcher, const AppFolder& folder) {
 }
 
 bool entryRoutine(const Platform& platform, const AppFolder& folder,
-                  const std::function<void()>& registerFileType,
+                  const std::function<void(const HelperRunner&)>& registerFileType,
                   const std::function<bool()>& showMainWindow) {
+    std::vector<std::pair<QString, QStringList>> helpers;
+    const HelperRunner runLater = [&](const QString& program, const QStringList& arguments) {
+        helpers.emplace_back(program, arguments);
+    };
     try {
         if (isPortable(folder))
             runPortableSetup(*platform.launcher, folder);
         else
-            registerFileType();
-        return showMainWindow();
+            registerFileType(runLater);
+        const bool shown = showMainWindow();
+        for (const auto& [program, arguments] : helpers)
+            platform.launcher->startDetached(program, arguments, QDir::homePath());
+        return shown;
     } catch (const std::exception& error) {
         platform.prompts->message(nullptr, QStringLiteral("Error"),
                                   QString::fromLocal8Bit(error.what()),

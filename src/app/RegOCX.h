@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppFolder.h"
+#include "app/FileTypeRegistration.h"
 #include "platform/Platform.h"
 
 #include <functional>
@@ -25,10 +26,12 @@ void runPortableCleanup(ProcessLauncher& launcher, const AppFolder& folder);
 QString portableCleanupCommand(const AppFolder& folder);
 
 // The entry routine: portable set-up or file-type registration, then the main
-// window is loaded and shown through showMainWindow. Any error shows "Error" with
-// its description; the result is false when the program must end.
+// window is loaded and shown through showMainWindow. The desktop helpers the
+// registration asks for through its runner can take seconds each: they start
+// detached only after that, never awaited. Any error shows "Error" with its
+// description; the result is false when the program must end.
 bool entryRoutine(const Platform& platform, const AppFolder& folder,
-                  const std::function<void()>& registerFileType,
+                  const std::function<void(const HelperRunner&)>& registerFileType,
                   const std::function<bool()>& showMainWindow);
 
 }  // namespace RegOCX

@@ -34,7 +34,11 @@ int main(int argc, char* argv[]) {
     QObject::connect(&quitSignals, &vsm::QuitSignals::quitRequested, quit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, [&](QSessionManager&) { quit(); });
     const bool running = vsm::RegOCX::entryRoutine(
-        platform, folder, [&] { vsm::RegisterFileType(folder); },
+        platform, folder,
+        [&](const vsm::HelperRunner& runHelper) {
+            vsm::RegisterFileType(folder, nullptr,
+                                  vsm::RegistrationTargets::forCurrentUser(runHelper));
+        },
         [&] {
             form = std::make_unique<vsm::Form1>(platform, folder, commandLine);
             if (!form->load()) return false;

@@ -26,9 +26,15 @@ public:
 // Tells whether another copy of the program is already running.
 class InstanceGuard {
 public:
+    enum class Result {
+        Owner,             // this copy is the only one and stays the owner until it ends
+        OtherCopyRunning,  // a live copy holds the lock
+        Unavailable,       // the lock cannot be taken for another reason: see problem()
+    };
     virtual ~InstanceGuard() = default;
-    // True when this copy is the only one; it then stays the owner until it ends.
-    virtual bool acquire() = 0;
+    virtual Result acquire() = 0;
+    // After Unavailable: which lock could not be taken, and why.
+    virtual QString problem() const = 0;
 };
 
 // Message boxes; modal on screen, recorded in tests.

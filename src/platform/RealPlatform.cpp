@@ -38,10 +38,24 @@ LockFileInstanceGuard::LockFileInstanceGuard(QString lockPath)
     lock_->setStaleLockTime(0);  // the lock lives as long as the program, not 30 s
 }
 
-bool LockFileInstanceGuard::acquire() {
-    if (lock_->isLocked()) return true;
+// Only a lock held by a live copy means another copy runs. Any other failure (no
+// right to write the folder, a full disk) says nothing about other copies.
+InstanceGuard::Result LockFileInstanceGuard::acquire() {
+    if (lock_->isLocked()) return Result::Owner;
     QDir().mkpath(QFileInfo(lock_->fileName()).absolutePath());
-    return lock_->tryLock(0);
+    if (lock_->tryLock(0)) return Result::Owner;
+    if (lock_->error() == QLockFile::LockFailedError) return Result::OtherCopyRunning;
+    problem_ = QStringLiteral("cannot take the lock file %1: %2")
+                   .arg(lock_->fileName(), reasonForFailure());
+    return Result::Unavailable;
+}
+
+QString LockFileInstanceGuard::reasonForFailure() const {
+    const QFileInfo folder(QFileInfo(lock_->fileName()).absolutePath());
+    if (!folder.isDir()) return QStringLiteral("%1 is not a folder").arg(folder.filePath());
+    if (lock_->error() == QLockFile::PermissionError)
+        return QStringLiteral("no permission to create files in %1").arg(folder.filePath());
+    return QStringLiteral("the file cannot be created or written");
 }
 
 QString LockFileInstanceGuard::defaultLockPath() {

@@ -20,11 +20,15 @@ public:
 class LockFileInstanceGuard : public InstanceGuard {
 public:
     explicit LockFileInstanceGuard(QString lockPath = defaultLockPath());
-    bool acquire() override;
+    Result acquire() override;
+    QString problem() const override { return problem_; }
     static QString defaultLockPath();
 
 private:
+    QString reasonForFailure() const;
+
     std::unique_ptr<QLockFile> lock_;
+    QString problem_;
 };
 
 class QtMessagePrompts : public MessagePrompts {

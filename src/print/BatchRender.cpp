@@ -21,6 +21,29 @@ namespace {
 
 constexpr InnerSize kDesignedWindow{9930, 7290};
 
+// The printable area of a page with equal margins on every side, as a printer
+// reports it: the origin sits at the margins' corner, so the usable width and
+// height lose the margin at both edges.
+class MarginedSurface : public PainterPrintSurface {
+public:
+    MarginedSurface(QPaintDevice* device, double marginsMm, std::function<bool()> finish = {})
+        : PainterPrintSurface(device, QPointF(marginsMm, marginsMm), std::move(finish)),
+          margins_(marginsMm) {}
+    std::optional<double> scaleWidth() override {
+        return inside(PainterPrintSurface::scaleWidth());
+    }
+    std::optional<double> scaleHeight() override {
+        return inside(PainterPrintSurface::scaleHeight());
+    }
+
+private:
+    std::optional<double> inside(std::optional<double> pageMm) const {
+        if (!pageMm) return pageMm;
+        return std::max(0.0, *pageMm - 2 * margins_);
+    }
+    double margins_;
+};
+
 bool isPng(const QString& path) { return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive); }
 
 // The model the cover is rendered for: the override, else the project's last line.
@@ -97,7 +120,7 @@ int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
     writer.setResolution(1200);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientationOf(s), QMarginsF()));
     writer.setCreator(Version::caption());
-    PainterPrintSurface surface(&writer, QPointF(r.marginsMm, r.marginsMm));
+    MarginedSurface surface(&writer, r.marginsMm);
     surface.setPictureResolutionLimit(pictureDpi(r));
     const int result = printTo(s, surface, error);
     if (!file.commit()) {
@@ -119,7 +142,7 @@ int renderPng(const Session& s, const RenderRequest& r, QString* error) {
     page.setDotsPerMeterX(qRound(pxPerMm * 1000));
     page.setDotsPerMeterY(qRound(pxPerMm * 1000));
     bool saved = false;
-    PainterPrintSurface surface(&page, QPointF(r.marginsMm, r.marginsMm), [&] {
+    MarginedSurface surface(&page, r.marginsMm, [&] {
         QSaveFile file(r.output);
         saved = file.open(QIODevice::WriteOnly) && page.save(&file, "PNG") && file.commit();
         return saved;

@@ -335,7 +335,7 @@ void frmStampa::setCaptions() {
     label4_->setText(t[34]);
     label2_->setText(t[35]);
     label5_->setText(t[36]);
-    setWindowTitle(t[38]);
+    setWindowTitle(dialogTitle(t[38]));
 }
 
 void frmStampa::fillLists() {

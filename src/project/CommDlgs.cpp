@@ -9,6 +9,12 @@ namespace {
 constexpr int kOpenNameLength = 250;
 constexpr int kFileNameLength = 256;
 
+// "*.*" is the customary "all files" pattern, but here it would hide every file
+// without an extension; "*" shows them all.
+QString patternForAllFiles(const QString& pattern) {
+    return pattern == QStringLiteral("*.*") ? QStringLiteral("*") : pattern;
+}
+
 }  // namespace
 
 QString joinFilter(const QStringList& parts) { return parts.join(QChar(0)); }
@@ -19,7 +25,8 @@ QList<FileFilter> parseFilter(const QString& filter) {
     const QStringList parts = body.isEmpty() ? QStringList() : body.split(QChar(0));
     QList<FileFilter> filters;
     for (int i = 0; i + 1 < parts.size(); i += 2)
-        if (!parts[i].isEmpty() || !parts[i + 1].isEmpty()) filters.append({parts[i], parts[i + 1]});
+        if (!parts[i].isEmpty() || !parts[i + 1].isEmpty())
+            filters.append({parts[i], patternForAllFiles(parts[i + 1])});
     return filters;
 }
 

@@ -13,7 +13,7 @@ namespace vsm {
 namespace CommDlgs {
 
 // Filters are pairs of description and pattern joined by NUL characters:
-// "Pictures\0*.jpg\0All files\0*.*".
+// "Pictures\0*.jpg\0All files\0*". An "all files" pattern "*.*" becomes "*".
 QString joinFilter(const QStringList& descriptionsAndPatterns);
 QList<FileFilter> parseFilter(const QString& filter);
 

@@ -45,9 +45,9 @@ void ProjectCommands::OpenProject(const QString& path) {
 
 void ProjectCommands::openCommand() {
     const QString start = existingFolderOr(session_.settings.lastProjectFolder, QDir::currentPath());
-    const QString path =
-        CommDlgs::ShowOpenDialog(*platform_.fileDialogs, hooks_.owner, 1, session_.uiText[101],
-                                 QString(), kProjectFilter, start, QStringLiteral("vsm"));
+    const QString path = CommDlgs::ShowOpenDialog(*platform_.fileDialogs, hooks_.owner, 1,
+                                                  dialogTitle(session_.uiText[101]), QString(),
+                                                  kProjectFilter, start, QStringLiteral("vsm"));
     if (path.trimmed().isEmpty() || !QFileInfo(path).isFile()) return;
     session_.settings.lastProjectFolder = CommDlgs::TrovaPath(path);
     OpenProject(path);
@@ -77,7 +77,7 @@ void ProjectCommands::saveAsCommand() {
     dialog.fileName = !projectPath_.isEmpty()
                           ? projectPath_
                           : CommDlgs::StripAmpersands(session_.uiText[102]) + QStringLiteral(".vsm");
-    dialog.title = CommDlgs::StripAmpersands(session_.uiText[52]);
+    dialog.title = dialogTitle(session_.uiText[52]);
     dialog.filter = kProjectFilter;
     dialog.defaultExtension = QStringLiteral("vsm");
     dialog.owner = hooks_.owner;
@@ -85,7 +85,7 @@ void ProjectCommands::saveAsCommand() {
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path) &&
         !platform_.questions->askYesNo(
-            hooks_.owner, session_.uiText[18],
+            hooks_.owner, dialogTitle(session_.uiText[18]),
             session_.uiText[103] + QStringLiteral("\n\n") + session_.uiText[104]))
         return;
     hooks_.busy(true);
@@ -102,9 +102,9 @@ void ProjectCommands::ChoosePicture(int slot) {
                                            session_.folder.templatesFolder());
     const QString filter = CommDlgs::joinFilter({session_.uiText[20], QStringLiteral("*.jpg"),
                                                  session_.uiText[21], QStringLiteral("*.*")});
-    const QString path =
-        CommDlgs::ShowOpenDialog(*platform_.fileDialogs, hooks_.owner, 1, session_.uiText[19],
-                                 QString(), filter, start, QStringLiteral("jpg"));
+    const QString path = CommDlgs::ShowOpenDialog(*platform_.fileDialogs, hooks_.owner, 1,
+                                                  dialogTitle(session_.uiText[19]), QString(),
+                                                  filter, start, QStringLiteral("jpg"));
     if (path.isEmpty()) return;
     session_.settings.lastPictureFolder = CommDlgs::TrovaPath(path);
     const auto picture = loadPicture(path);
@@ -142,7 +142,7 @@ void ProjectCommands::warnDamaged(const QString& path) {
 }
 
 void ProjectCommands::showFailure(const QString& description) {
-    platform_.prompts->message(hooks_.owner, session_.uiText[105], description,
+    platform_.prompts->message(hooks_.owner, dialogTitle(session_.uiText[105]), description,
                                MessagePrompts::Icon::Exclamation);
 }
 

@@ -9,12 +9,41 @@ namespace vsm {
 // Window states as stored in the settings file.
 enum class StoredWindowState : std::int16_t { Normal = 0, Minimised = 1, Maximised = 2 };
 
+// A folder the program remembers. Its name is one line of the settings file, so a
+// name with a line break (CR or LF) would shift the lines after it: such a name
+// is refused and the folder remembered before is kept.
+class RememberedFolder {
+public:
+    RememberedFolder() = default;
+    RememberedFolder& operator=(const QString& folder) {
+        if (!folder.contains(QLatin1Char('\n')) && !folder.contains(QLatin1Char('\r')))
+            folder_ = folder;
+        return *this;
+    }
+    operator const QString&() const { return folder_; }
+    const QString& text() const { return folder_; }
+    qsizetype size() const { return folder_.size(); }
+    bool isEmpty() const { return folder_.isEmpty(); }
+
+    friend bool operator==(const RememberedFolder& a, const RememberedFolder& b) {
+        return a.folder_ == b.folder_;
+    }
+    friend bool operator!=(const RememberedFolder& a, const RememberedFolder& b) {
+        return !(a == b);
+    }
+    friend bool operator==(const RememberedFolder& a, const QString& b) { return a.folder_ == b; }
+    friend bool operator!=(const RememberedFolder& a, const QString& b) { return !(a == b); }
+
+private:
+    QString folder_;
+};
+
 // The six values kept from one run to the next, one per line of Files/Vessomar.ini.
 struct Settings {
     QString languageName;               // line 1: language file name, e.g. "Italiano.lng"
     std::int16_t savedModelIndex = 0;   // line 2: model list selection, -1 for none
-    QString lastProjectFolder;          // line 3
-    QString lastPictureFolder;          // line 4
+    RememberedFolder lastProjectFolder;  // line 3
+    RememberedFolder lastPictureFolder;  // line 4
     bool soundsOn = false;              // line 5, inverted: "0" means on
     std::int16_t savedWindowState = 0;  // line 6: 0 normal, 1 minimised, 2 maximised
 

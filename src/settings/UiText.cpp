@@ -68,4 +68,15 @@ QString stripAmpersands(const QString& caption) {
     return plain;
 }
 
+QString dialogTitle(const QString& caption) {
+    QString title;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            title += caption[i];
+        else if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&'))
+            title += caption[++i];
+    }
+    return title;
+}
+
 }  // namespace vsm

@@ -45,4 +45,8 @@ bool readLanguageWithFallback(UiText& text, const QString& langFolder,
 // A caption without its access-key marks: every "&" removed.
 QString stripAmpersands(const QString& caption);
 
+// A caption as a window or dialog title: the access-key marks removed, and each
+// "&&", which a caption shows as a literal "&", kept as one "&".
+QString dialogTitle(const QString& caption);
+
 }  // namespace vsm

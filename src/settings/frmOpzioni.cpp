@@ -183,7 +183,7 @@ void frmOpzioni::load(int currentModel) {
 
 void frmOpzioni::setCaptions() {
     const UiText& t = session_.uiText;
-    setWindowTitle(t[50]);
+    setWindowTitle(dialogTitle(t[50]));
     label1_[kOkButton]->setText(t[51]);
     label1_[kCancelButton]->setText(t[37]);
     label2_->setText(t[47]);

@@ -148,7 +148,7 @@ void frmTitolo::setCaptions() {
     check2_->setText(QStringLiteral("i"));
     check3_->setText(QStringLiteral("S"));
     findChildren<QLabel*>(QStringLiteral("Label1")).value(1)->setText(u[37]);
-    setWindowTitle(u[15]);
+    setWindowTitle(dialogTitle(u[15]));
 }
 
 void frmTitolo::fillLists() {

@@ -17,9 +17,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
+#include <cstdio>
 
 namespace vsm {
 
@@ -54,6 +55,7 @@ Form1::Form1(const Platform& platform, const AppFolder& folder, QString commandL
     buildMenus();
     buildControls();
     wireCommands();
+    keepMinimumSize();
     resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k + menuBar()->sizeHint().height());
 }
 
@@ -113,9 +115,20 @@ void Form1::chooseLanguageFromLocale() {
 
 void Form1::setModelCount() { session_.modelCount = session_.catalogue.modelCount; }
 
+// Only a live copy refuses the start; a lock that cannot be taken for another
+// reason is reported and the program starts anyway.
 bool Form1::refuseSecondCopy() {
-    if (platform_.instanceGuard->acquire()) return false;
-    platform_.prompts->message(nullptr, session_.uiText[18], session_.uiText[107],
+    switch (platform_.instanceGuard->acquire()) {
+        case InstanceGuard::Result::Owner:
+            return false;
+        case InstanceGuard::Result::Unavailable:
+            std::fprintf(stderr, "Vessomar: %s; starting without the one-copy check\n",
+                         qPrintable(platform_.instanceGuard->problem()));
+            return false;
+        case InstanceGuard::Result::OtherCopyRunning:
+            break;
+    }
+    platform_.prompts->message(nullptr, dialogTitle(session_.uiText[18]), session_.uiText[107],
                                MessagePrompts::Icon::Exclamation);
     return true;
 }
@@ -211,11 +224,11 @@ void Form1::openOptionsDialog() {
 }
 
 void Form1::ChooseLanguage() {
-    const QString filter = CommDlgs::joinFilter({session_.uiText[46], QStringLiteral("*.lng"),
-                                                 session_.uiText[21], QStringLiteral("*.*")});
-    const QString path = CommDlgs::ShowOpenDialog(*platform_.fileDialogs, this, 1,
-                                                  session_.uiText[45], QString(), filter,
-                                                  session_.folder.langFolder(), QStringLiteral("lng"));
+    const QString filter = CommDlgs::joinFilter(
+        {session_.uiText[46], QStringLiteral("*.lng"), session_.uiText[21], QStringLiteral("*")});
+    const QString path = CommDlgs::ShowOpenDialog(
+        *platform_.fileDialogs, this, 1, dialogTitle(session_.uiText[45]), QString(), filter,
+        session_.folder.langFolder(), QStringLiteral("lng"));
     if (path.isEmpty()) return;
     const int model = currentModel();
     session_.settings.languageName = languageNameFromPath(path, session_.settings.languageName);
@@ -272,6 +285,23 @@ void Form1::dragEnterEvent(QDragEnterEvent* event) {
 void Form1::dragMoveEvent(QDragMoveEvent* event) {
     setDropTargetFrom(canvas_->childAt(canvas_->mapFrom(this, event->position().toPoint())));
     event->acceptProposedAction();
+}
+
+// Files dragged over the cover-title box go where they go over any other place
+// outside the zones, instead of becoming the title's text.
+bool Form1::routeTitleBoxFileDrag(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+    auto* drag = static_cast<QDropEvent*>(event);
+    const QList<QUrl> urls = drag->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return false;
+    if (type == QEvent::Drop) {
+        dropEvent(drag);
+    } else {
+        setDropTargetFrom(text1_);
+        drag->acceptProposedAction();
+    }
+    return true;
 }
 
 void Form1::dropEvent(QDropEvent* event) {
@@ -386,7 +416,7 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 void Form1::Form_Resize() {
-    if (enforceMinimumSize()) return;  // the resize that follows runs this again
+    keepMinimumSize();
     anchorFurniture();
     toolbar_->captureRestPositions();
     Combo1_Click();
@@ -397,13 +427,13 @@ void Form1::Form_Resize() {
         w->show();
 }
 
-bool Form1::enforceMinimumSize() {
-    const QSize outer = frameGeometry().size();
-    const int wantW = std::max(outer.width() * k, kMinimumOuterWidth) / k;
-    const int wantH = std::max(outer.height() * k, kMinimumOuterHeight) / k;
-    if (wantW == outer.width() && wantH == outer.height()) return false;
-    resize(width() + wantW - outer.width(), height() + wantH - outer.height());
-    return true;
+// The minimum is an outer size, so it follows the frame the desktop draws. A window
+// manager that gives a smaller size anyway (a tiling one) still gets a laid-out
+// window: the resize that brought it runs the layout as any other.
+void Form1::keepMinimumSize() {
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(kMinimumOuterWidth / k - frame.width(),
+                   kMinimumOuterHeight / k - frame.height());
 }
 
 void Form1::anchorFurniture() {
@@ -454,6 +484,8 @@ void Form1::unload() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text1_)
+        return routeTitleBoxFileDrag(event) || QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::MouseMove) {
         if (watched == canvas_ || watched == sfondo1_) toolbar_->backgroundMoved();
         // These moves must not reach the background behind the controls.
@@ -598,6 +630,7 @@ void Form1::buildControls() {
     text1_->setGeometry(twipsRect((w - 4200) / 2, h - kHintHeight - 600, 4200, 480));
     text1_->setAlignment(Qt::AlignCenter);
     connect(text1_, &QLineEdit::textChanged, this, &Form1::onCoverTitleEdited);
+    text1_->installEventFilter(this);
     text2_ = new QLineEdit(canvas_);  // the spine title; edited in the title dialog
     text2_->setObjectName(QStringLiteral("Text2"));
     text2_->hide();

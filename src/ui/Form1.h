@@ -118,7 +118,7 @@ private:
     void showTitleFont();
     void onCoverTitleEdited(const QString& text);
     void onOutlineSwitch();
-    bool enforceMinimumSize();
+    void keepMinimumSize();
     void anchorFurniture();
     void fitModelList();
     QLabel* image5(int index) const;
@@ -128,6 +128,7 @@ private:
     void unload();
     void wireCommands();
     void setDropTargetFrom(QWidget* under);
+    bool routeTitleBoxFileDrag(QEvent* event);
     void SalvaOpzioni();
 
     // The load steps, one function each, in the order load() runs them.

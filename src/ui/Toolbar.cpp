@@ -1,5 +1,6 @@
 #include "ui/Toolbar.h"
 
+#include "common/Rounding.h"
 #include "settings/UiText.h"
 #include "ui/PreviewWidgets.h"
 #include "ui/ToolbarIcons.h"
@@ -45,10 +46,15 @@ void Toolbar::setTexts(const UiText& text) {
     defaultHint_ = text[14];
 }
 
+// Positions are kept in 16-bit twips; one that does not fit (a button past about
+// 2184 pixels) keeps the rest position it had instead of wrapping round.
 void Toolbar::captureRestPositions() {
+    const auto keepIfFits = [](std::int16_t& stored, int pixels) {
+        if (const auto twips = checkedProduct<std::int16_t>(pixels, kTwips)) stored = *twips;
+    };
     for (int i = 0; i < kButtons; ++i) {
-        restLeft_[size_t(i)] = std::int16_t(buttons_[size_t(i)]->x() * kTwips);
-        restTop_[size_t(i)] = std::int16_t(buttons_[size_t(i)]->y() * kTwips);
+        keepIfFits(restLeft_[size_t(i)], buttons_[size_t(i)]->x());
+        keepIfFits(restTop_[size_t(i)], buttons_[size_t(i)]->y());
     }
 }
 

@@ -168,7 +168,7 @@ void frmAbout2::load() {
 }
 
 void frmAbout2::setCaptions(const UiText& text) {
-    setWindowTitle(text[27]);
+    setWindowTitle(dialogTitle(text[27]));
     lblTitle_->setText(productName());
     lblVersion_->setText(QStringLiteral("Rel. %1.%2.%3")
                              .arg(Version::kMajor)

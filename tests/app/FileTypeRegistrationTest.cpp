@@ -1,17 +1,21 @@
 #include "app/FileTypeRegistration.h"
 #include "app/RegOCX.h"
 #include "app/RegistroSistema.h"
+#include "platform/RealPlatform.h"
 #include "settings/UiText.h"
 #include "support/FakePlatform.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QXmlStreamReader>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <vector>
 
 using namespace vsm;
@@ -278,13 +282,51 @@ TEST(FileTypeFailures, AFailingPartLeavesTheOthersWorking) {
     }
 }
 
-TEST(FileTypeFailures, TheRealHelperRunnerWaitsAndSkipsMissingPrograms) {
-    const RegistrationTargets real = RegistrationTargets::forCurrentUser();
+// The helpers can take seconds each: they start detached once the window is
+// shown, and nothing waits for them.
+TEST(FileTypeStartup, HelpersStartDetachedAfterTheWindowIsShown) {
+    Registration r;
+    test::FakePlatform fakes;
+    size_t startedBeforeShown = 99;
+    const bool shown = RegOCX::entryRoutine(
+        fakes.services(), r.folder,
+        [&](const HelperRunner& runHelper) {
+            r.targets.runHelper = runHelper;
+            RegisterFileType(r.folder, nullptr, r.targets);
+        },
+        [&] {
+            startedBeforeShown = fakes.launcher.starts.size();
+            return true;
+        });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(startedBeforeShown, 0u);
+    QStringList started;
+    for (const auto& s : fakes.launcher.starts) started << s.commandText();
+    EXPECT_EQ(started, QStringList({"update-mime-database " + r.dataHome + "/mime",
+                                    "update-desktop-database " + r.dataHome + "/applications",
+                                    "xdg-mime default vessomar.desktop " + kProjectMimeType}));
+
+    // With the real launcher a slow helper does not hold up the start, and one
+    // that is not installed is skipped.
+    RealProcessLauncher launcher;
+    Platform real = fakes.services();
+    real.launcher = &launcher;
     QTemporaryDir dir;
     const QString marker = dir.path() + "/ran it";
-    real.runHelper("sh", {"-c", "sleep 0.2; touch \"$0\"", marker});
+    QElapsedTimer timer;
+    timer.start();
+    RegOCX::entryRoutine(
+        real, r.folder,
+        [&](const HelperRunner& runHelper) {
+            runHelper("vessomar-no-such-helper", {marker});
+            runHelper("sh", {"-c", "sleep 2; touch \"$0\"", marker});
+        },
+        [] { return true; });
+    EXPECT_LT(timer.elapsed(), 1500);
+    EXPECT_FALSE(QFile::exists(marker));
+    QDeadlineTimer deadline(15000);
+    while (!QFile::exists(marker) && !deadline.hasExpired()) QThread::msleep(50);
     EXPECT_TRUE(QFile::exists(marker));
-    real.runHelper("vessomar-no-such-helper", {marker});
 }
 
 TEST(FileTypeStartup, PortableModeRegistersNothing) {
@@ -293,7 +335,8 @@ TEST(FileTypeStartup, PortableModeRegistersNothing) {
         if (portable) writeAll(r.folder.portableMarker(), "");
         test::FakePlatform fakes;
         const bool shown = RegOCX::entryRoutine(
-            fakes.services(), r.folder, [&] { RegisterFileType(r.folder, nullptr, r.targets); },
+            fakes.services(), r.folder,
+            [&](const HelperRunner&) { RegisterFileType(r.folder, nullptr, r.targets); },
             [] { return true; });
         EXPECT_TRUE(shown);
         EXPECT_EQ(QFile::exists(r.targets.registryFile), !portable) << portable;

@@ -1,4 +1,5 @@
 #include "platform/RealPlatform.h"
+#include "support/AsOtherUser.h"
 #include "support/Pictures.h"
 #include "support/TempAppFolder.h"
 
@@ -19,17 +20,43 @@ TEST(InstanceGuard, OneCopyAtATimeAndAStaleLockDoesNotBlock) {
     const QString lockPath = dir.path("/run/vessomar.lock");
     {
         LockFileInstanceGuard first(lockPath);
-        ASSERT_TRUE(first.acquire());
+        ASSERT_EQ(first.acquire(), InstanceGuard::Result::Owner);
         // A second guard in the same process stands for a second copy: QLockFile
         // refuses it because the holder's process is alive.
         LockFileInstanceGuard second(lockPath);
-        EXPECT_FALSE(second.acquire());
+        EXPECT_EQ(second.acquire(), InstanceGuard::Result::OtherCopyRunning);
     }
     // A lock left by a crashed copy names a process that no longer exists.
     dir.write("/run/vessomar.lock",
               "999999\nVessomar\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     LockFileInstanceGuard afterCrash(lockPath);
-    EXPECT_TRUE(afterCrash.acquire());
+    EXPECT_EQ(afterCrash.acquire(), InstanceGuard::Result::Owner);
+}
+
+// Failures that are not another copy's lock are told apart, with the lock file
+// and the reason named.
+TEST(InstanceGuard, ALockThatCannotBeWrittenIsUnavailableNotAnotherCopy) {
+    test::TempAppFolder dir(false);
+    dir.write("/run", "a file where the runtime folder should be");
+    LockFileInstanceGuard inFile(dir.path("/run/vessomar.lock"));
+    EXPECT_EQ(inFile.acquire(), InstanceGuard::Result::Unavailable);
+    EXPECT_TRUE(inFile.problem().contains(dir.path("/run/vessomar.lock")));
+    EXPECT_TRUE(inFile.problem().contains("is not a folder")) << inFile.problem().toStdString();
+
+    // A runtime folder the user may not write in, as an ordinary user sees it.
+    QDir().mkpath(dir.path("/locked"));
+    QFile::setPermissions(dir.path(""), QFile::permissions(dir.path("")) | QFile::ExeOther);
+    QFile::setPermissions(dir.path("/locked"), QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ExeOwner | QFile::ReadOther |
+                                                   QFile::ExeOther);
+    const QString lockPath = dir.path("/locked/vessomar.lock");
+    EXPECT_EQ(test::runUnprivileged([&] {
+                  LockFileInstanceGuard guard(lockPath);
+                  if (guard.acquire() != InstanceGuard::Result::Unavailable) return 1;
+                  if (!guard.problem().contains(lockPath)) return 2;
+                  return guard.problem().contains("no permission") ? 0 : 3;
+              }),
+              0);
 }
 
 TEST(RealLauncher, StartsOnlyProgramsThatExist) {
@@ -92,4 +119,40 @@ TEST(RealProgram, SigtermClosesThroughTheUnloadSteps) {
         EXPECT_TRUE(settings.startsWith("Italiano.lng\r\n0\r\n")) << settings.constData();
         EXPECT_EQ(dir.read("/Files/Covers.ini").count("\r\n"), 266);
     }
+}
+
+// The built program, started with a runtime folder where no lock can be made,
+// still starts, says why on stderr, and closes normally.
+TEST(RealProgram, StartsWhenTheLockCannotBeTaken) {
+    test::TempAppFolder dir;
+    ASSERT_TRUE(QFile::copy(test::buildFolder() + "/Vessomar", dir.path("/Vessomar")));
+    QFile::setPermissions(dir.path("/Vessomar"),
+                          QFile::permissions(dir.path("/Vessomar")) | QFile::ExeOwner);
+    dir.write("/run", "a file where the runtime folder should be");
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    // Without a usable runtime folder the lock goes to the temporary folder.
+    env.insert("XDG_RUNTIME_DIR", dir.path("/run"));
+    env.insert("TMPDIR", dir.path("/run"));
+    env.insert("XDG_DATA_HOME", dir.path("/data-home"));
+    env.insert("XDG_CONFIG_HOME", dir.path("/config-home"));
+    env.insert("LANG", "en_GB.UTF-8");
+    program.setProcessEnvironment(env);
+    program.start(dir.path("/Vessomar"), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    QByteArray errors;
+    QDeadlineTimer deadline(20000);
+    while (!errors.contains("vessomar.lock") && !deadline.hasExpired()) {
+        program.waitForReadyRead(100);
+        errors += program.readAllStandardError();
+    }
+    EXPECT_TRUE(errors.contains(dir.path("/run/vessomar.lock").toUtf8())) << errors.constData();
+    EXPECT_TRUE(errors.contains("is not a folder")) << errors.constData();
+    QThread::msleep(500);
+    ASSERT_EQ(program.state(), QProcess::Running);
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(dir.read("/Files/Vessomar.ini").count("\r\n"), 6);  // closed through its unload
 }

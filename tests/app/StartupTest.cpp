@@ -22,12 +22,12 @@ struct Startup {
     int registrations = 0;
 
     bool start() {
-        return RegOCX::entryRoutine(fakes.services(), dir.folder(), [&] { ++registrations; },
-                                    [&] {
-                                        form = std::make_unique<Form1>(fakes.services(),
-                                                                       dir.folder(), QString());
-                                        return form->load();
-                                    });
+        return RegOCX::entryRoutine(
+            fakes.services(), dir.folder(), [&](const HelperRunner&) { ++registrations; },
+            [&] {
+                form = std::make_unique<Form1>(fakes.services(), dir.folder(), QString());
+                return form->load();
+            });
     }
     QString caption(const char* name) const {
         if (auto* a = form->findChild<QAction*>(name)) return a->text();
@@ -139,6 +139,22 @@ TEST(Startup, ASecondCopyIsRefusedAndWritesNothing) {
     EXPECT_EQ(s.dir.read("/Files/Covers.ini"), before);
 }
 
+// A lock that cannot be taken (an unwritable runtime folder, a full disk) says
+// nothing about other copies: the program starts and says why on stderr.
+TEST(Startup, ALockThatCannotBeTakenStartsWithAWarning) {
+    Startup s;
+    s.fakes.instanceGuard.unavailable = "cannot take the lock file /run/x/vessomar.lock: full";
+    testing::internal::CaptureStderr();
+    const bool started = s.start();
+    const std::string warning = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(started);
+    EXPECT_TRUE(s.fakes.prompts.shown.empty());
+    EXPECT_NE(warning.find("cannot take the lock file /run/x/vessomar.lock: full"),
+              std::string::npos)
+        << warning;
+    EXPECT_EQ(s.form->currentModel(), 0);  // the load ran to its end
+}
+
 TEST(Shutdown, ClosingWritesSettingsThenCatalogueAndExitWritesNothing) {
     Startup closing;
     closing.dir.write("/Files/Covers.ini", "TAG,274,183,Orizzontale\r\n");
@@ -188,8 +204,8 @@ TEST(EntryRoutine, AnErrorShowsItsDescriptionAndEnds) {
     test::TempAppFolder dir;
     test::FakePlatform fakes;
     const bool running = RegOCX::entryRoutine(
-        fakes.services(), dir.folder(), [] { throw std::runtime_error("disk on fire"); },
-        [] { return true; });
+        fakes.services(), dir.folder(),
+        [](const HelperRunner&) { throw std::runtime_error("disk on fire"); }, [] { return true; });
     EXPECT_FALSE(running);
     ASSERT_EQ(fakes.prompts.shown.size(), 1u);
     EXPECT_EQ(fakes.prompts.shown[0].title, "Error");

@@ -1,5 +1,10 @@
 #include "project/CommDlgs.h"
 #include "support/FakePlatform.h"
+#include "support/TempAppFolder.h"
+#include "ui/Form1.h"
+
+#include <QAction>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -39,7 +44,7 @@ TEST(FileDialogs, OpenDialogArgumentsAndModes) {
     EXPECT_EQ(r.title, "Choose");
     ASSERT_EQ(r.filters.size(), 2);
     EXPECT_EQ(r.filters[0].description, "Pictures");
-    EXPECT_EQ(r.filters[1].pattern, "*.*");
+    EXPECT_EQ(r.filters[1].pattern, "*");  // "*.*" would hide files without an extension
     EXPECT_EQ(r.preselectedFilter, 0);
     EXPECT_EQ(r.initialFolder, "/pics");
     EXPECT_EQ(r.defaultExtension, "jpg");
@@ -71,4 +76,21 @@ TEST(FileDialogs, GeneralDialogSingleTextOrListOfFullPaths) {
     dialogs.nextAnswer = {"/p/a.jpg"};
     EXPECT_EQ(ShowFileDialog(dialogs, open).text, "/p/a.jpg");
     EXPECT_EQ(ShowFileDialog(dialogs, open).text, "");  // cancelled
+}
+
+// The picture and language choosers' "all files" entries show every file, those
+// without an extension too.
+TEST(FileDialogs, AllFilesShowsFilesWithoutAnExtension) {
+    test::TempAppFolder dir;
+    test::FakePlatform fakes;
+    Form1 form(fakes.services(), dir.folder(), QString());
+    form.load();
+    for (const char* entry : {"mnuFileApri", "mnuImg2", "mnuLingua"}) {
+        form.findChild<QAction*>(entry)->trigger();  // the fake dialog cancels
+        const QList<FileFilter>& filters = fakes.fileDialogs.requests.back().filters;
+        ASSERT_EQ(filters.size(), 2) << entry;
+        EXPECT_EQ(filters[1].description, form.session().uiText[21]);
+        EXPECT_TRUE(QDir::match(filters[1].pattern, "Cover")) << entry;
+        EXPECT_TRUE(QDir::match(filters[1].pattern, "cover.tiff")) << entry;
+    }
 }

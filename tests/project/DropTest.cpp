@@ -3,11 +3,13 @@
 #include "ui/Form1.h"
 #include "ui/PreviewWidgets.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
-#include <gtest/gtest.h>
+#include <QWindow>
 
 using namespace vsm;
 
@@ -42,6 +44,17 @@ struct Window {
         QCoreApplication::sendEvent(&form, &move);
         QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &dropped);
+    }
+    // The same drag through the window, so that Qt hands it to the control under
+    // the pointer as it does with a drag from a file manager.
+    void dropOnWindow(QMimeData& mime, QPoint at) {
+        QWindow* window = form.windowHandle();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &move);
+        QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &dropped);
     }
     QPoint centreOf(const char* zone) {
         auto* view = form.findChild<ZoneView*>(zone);
@@ -104,4 +117,32 @@ TEST(Drop, AFileThatIsNoPictureIsRefusedWithTheFixedMessage) {
     EXPECT_EQ(w.fakes.prompts.shown[0].text, "Immagine non valida o non riconosciuta dal programma!");
     EXPECT_EQ(w.fakes.prompts.shown[0].title, "Impossibile aprire il file");
     EXPECT_EQ(w.slot(1).path, before);
+}
+
+TEST(Drop, AFileOnTheCoverTitleBoxIsTakenAsOnTheBackground) {
+    Window w;
+    w.form.selectModel(14);
+    auto* title = w.form.findChild<QLineEdit*>("Text1");
+    title->setText("Summer");
+    const QPoint onTitle = title->mapTo(&w.form, title->rect().center());
+    const QString before[] = {w.slot(1).path, w.slot(2).path, w.slot(3).path};
+    w.form.projectCommands().setDropTargetSlot("2");  // left over from a zone
+    // File managers offer the file's address as text too.
+    const QUrl address = QUrl::fromLocalFile(w.picture("t.png", Qt::red));
+    QMimeData file;
+    file.setUrls({address});
+    file.setText(address.toString());
+    w.dropOnWindow(file, onTitle);
+    EXPECT_EQ(title->text(), "Summer");
+    EXPECT_EQ(w.form.session().titles.coverTitleText, "Summer");
+    EXPECT_EQ(w.form.projectCommands().dropTargetSlot(), "");
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(w.slot(n).path, before[n - 1]) << n;
+    EXPECT_TRUE(w.fakes.prompts.shown.empty());
+
+    // Plain text is still dropped into the box.
+    QMimeData text;
+    text.setText(" 2026");
+    title->setCursorPosition(title->text().size());
+    w.dropOnWindow(text, onTitle);
+    EXPECT_TRUE(title->text().contains("2026")) << title->text().toStdString();
 }

@@ -1,8 +1,12 @@
+#include "print/frmStampa.h"
 #include "project/CommDlgs.h"
 #include "project/ProjectFile.h"
+#include "settings/frmOpzioni.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
+#include "title/frmTitolo.h"
 #include "ui/Form1.h"
+#include "ui/frmAbout2.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -259,7 +263,7 @@ TEST(ProjectOpen, OpenCommandRemembersTheFolderAndCommandLineOpensAtStart) {
     EXPECT_EQ(first.session().settings.lastProjectFolder, first.dir.path("/projects"));
     EXPECT_TRUE(first.dir.read("/Files/Vessomar.ini").contains(first.dir.path("/projects").toUtf8()));
     EXPECT_EQ(first.form->currentModel(), 15);
-    EXPECT_EQ(first.fakes.fileDialogs.requests.back().title, first.session().uiText[101]);
+    EXPECT_EQ(first.fakes.fileDialogs.requests.back().title, "Open project");
 
     // Named on the command line, a project opens at the end of start-up, after
     // the saved model was selected.
@@ -269,4 +273,72 @@ TEST(ProjectOpen, OpenCommandRemembersTheFolderAndCommandLineOpensAtStart) {
     EXPECT_EQ(fromCommandLine.session().pictureSlots[1].path, front);
     Window nothing("/no/such/project.vsm");
     EXPECT_TRUE(nothing.fakes.prompts.shown.empty());
+}
+
+// Captions become titles without their access-key marks; "&&" is a literal "&".
+TEST(DialogTitles, CaptionsLoseTheirAccessKeyMarks) {
+    Window w;
+    UiText& t = w.session().uiText;
+    const int captions[] = {15, 18, 19, 27, 38, 45, 50, 52, 101, 105};
+    for (int i : captions) t.set(i, QString("&Caption && %1").arg(i));
+    const auto expected = [](int i) { return QString("Caption & %1").arg(i); };
+    const auto lastTitle = [&] { return w.fakes.fileDialogs.requests.back().title; };
+
+    w.commands().openCommand();
+    EXPECT_EQ(lastTitle(), expected(101));
+    w.commands().ChoosePicture(2);
+    EXPECT_EQ(lastTitle(), expected(19));
+    w.form->ChooseLanguage();
+    EXPECT_EQ(lastTitle(), expected(45));
+    w.dir.write("/taken.vsm", "old");
+    w.fakes.questions.answerYes = false;
+    w.fakes.fileDialogs.nextAnswer = {w.dir.path("/taken.vsm")};
+    w.commands().saveAsCommand();
+    EXPECT_EQ(lastTitle(), expected(52));
+    ASSERT_FALSE(w.fakes.questions.asked.empty());
+    EXPECT_EQ(w.fakes.questions.asked.back().first, expected(18));
+    w.dir.write("/broken.vsm", "not a project\r\n");
+    w.commands().OpenProject(w.dir.path("/broken.vsm"));
+    ASSERT_FALSE(w.fakes.prompts.shown.empty());
+    EXPECT_EQ(w.fakes.prompts.shown.back().title, expected(105));
+
+    const Platform p = w.fakes.services();
+    PrintDialogState printState;
+    EXPECT_EQ(frmStampa(p, w.session(), printState, [] {}).windowTitle(), expected(38));
+    EXPECT_EQ(frmOpzioni(
+                  p, w.session(), 0, [] {}, [] {})
+                  .windowTitle(),
+              expected(50));
+    EXPECT_EQ(frmTitolo(p, w.session(), [] {}).windowTitle(), expected(15));
+    EXPECT_EQ(frmAbout2(p, w.session(), "https://example.org", w.form.get()).windowTitle(),
+              expected(27));
+}
+
+// A folder name with a line break would shift the settings file's lines, so that
+// the next start read the sound switch as the window state: it is not kept.
+TEST(RememberedFolders, ANameWithALineBreakKeepsThePreviousFolder) {
+    for (const char* odd : {"/Pic\ntures", "/Pic\rtures", "/Pictures\r\n"}) {
+        Window w;
+        const QString earlier = w.picture("first.jpg");
+        w.fakes.fileDialogs.nextAnswer = {earlier};
+        w.commands().ChoosePicture(1);
+        ASSERT_EQ(w.session().settings.lastPictureFolder, w.dir.path("/pics")) << odd;
+        w.session().settings.soundsOn = false;
+
+        QDir().mkpath(w.dir.path(odd));
+        const QString later = w.dir.path(QString(odd) + "/second.jpg");
+        QFile::copy(earlier, later);
+        w.fakes.fileDialogs.nextAnswer = {later};
+        w.commands().ChoosePicture(2);
+        EXPECT_EQ(w.session().pictureSlots[2].path, later);  // the picture itself is taken
+        EXPECT_EQ(w.session().settings.lastPictureFolder, w.dir.path("/pics"));
+        const QByteArray file = w.dir.read("/Files/Vessomar.ini");
+        EXPECT_EQ(file.count("\r\n"), 6);
+        EXPECT_EQ(file.count('\n'), 6);
+        Settings back;
+        back.read(w.dir.path("/Files/Vessomar.ini"));
+        EXPECT_EQ(back.lastPictureFolder, w.dir.path("/pics"));
+        EXPECT_FALSE(back.soundsOn);
+        EXPECT_EQ(back.savedWindowState, 0);
+    }
 }

@@ -1,3 +1,4 @@
+#include "common/TextFile.h"
 #include "settings/Settings.h"
 #include "support/AsOtherUser.h"
 #include "support/TempAppFolder.h"
@@ -111,4 +112,23 @@ TEST(SettingsWrite, AnUnwritableFilesFolderKeepsThePreviousFile) {
     Settings s;
     EXPECT_EQ(test::runUnprivileged([&] { return s.write(dir.path("/Files/Vessomar.ini"), 9, 2); }), 0);
     EXPECT_EQ(dir.read("/Files/Vessomar.ini"), QByteArray("English.lng\r\n4\r\n\r\n\r\n0\r\n0\r\n"));
+}
+
+TEST(SettingsWrite, AFolderNameWithALineBreakIsNotStored) {
+    for (const char* odd : {"/a\nb", "/a\rb", "/a\r\n", "\n"}) {
+        Settings s;
+        s.lastProjectFolder = QStringLiteral("/projects");
+        s.lastPictureFolder = QStringLiteral("/pictures");
+        s.lastProjectFolder = QString(odd);
+        s.lastPictureFolder = QString(odd);
+        EXPECT_EQ(s.lastProjectFolder, "/projects");
+        EXPECT_EQ(s.lastPictureFolder, "/pictures");
+        s.soundsOn = false;
+        const QStringList lines = s.lines(2, 1);
+        Settings back;
+        back.readLines(TextFile::splitLines(lines.join("\r\n") + "\r\n"));
+        EXPECT_FALSE(back.soundsOn) << odd;
+        EXPECT_EQ(back.savedWindowState, 1) << odd;
+        EXPECT_EQ(back.lastPictureFolder, "/pictures");
+    }
 }

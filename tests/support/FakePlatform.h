@@ -26,7 +26,12 @@ struct FakeLauncher : ProcessLauncher {
 
 struct FakeInstanceGuard : InstanceGuard {
     bool otherCopyRunning = false;
-    bool acquire() override { return !otherCopyRunning; }
+    QString unavailable;  // not empty: the lock cannot be taken, for this reason
+    Result acquire() override {
+        if (otherCopyRunning) return Result::OtherCopyRunning;
+        return unavailable.isEmpty() ? Result::Owner : Result::Unavailable;
+    }
+    QString problem() const override { return unavailable; }
 };
 
 struct FakePrompts : MessagePrompts {

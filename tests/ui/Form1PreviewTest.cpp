@@ -3,13 +3,14 @@
 #include "ui/Form1.h"
 #include "ui/PreviewWidgets.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <QWindow>
 
 using namespace vsm;
 
@@ -105,4 +106,30 @@ TEST(Form1Resize, MinimumSizeNarrowListAndScaleWithHeight) {
     EXPECT_EQ(w.form.session().model.previewScale,
               qRound(18.5 / 7290 * w.form.scaleHeight()));
     EXPECT_GT(w.form.session().model.previewScale, 18);
+}
+
+// The window cannot be made smaller than its minimum, and a window manager that
+// hands it a smaller size anyway (tiling ones do) still gets a laid-out window
+// and a refreshed preview for that size.
+TEST(Form1Resize, TheMinimumHoldsAndEveryResizeLaysOut) {
+    Window w;
+    w.form.selectModel(3);
+    EXPECT_GE((w.form.minimumWidth() + w.form.frameGeometry().width() - w.form.width()) * 15,
+              Form1::kMinimumOuterWidth - 15);
+    EXPECT_GE((w.form.minimumHeight() + w.form.frameGeometry().height() - w.form.height()) * 15,
+              Form1::kMinimumOuterHeight - 15);
+    w.form.resize(300, 200);
+    EXPECT_EQ(w.form.size(), w.form.minimumSize());
+
+    // The window system sets a small size and then refuses every change, as a
+    // minimised window here does. The window is laid out for the size it has, not
+    // for one it asked for and did not get.
+    w.form.windowHandle()->resize(400, 300);
+    w.form.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w.form.windowHandle()->size(), QSize(400, 300));
+    EXPECT_EQ(w.form.size(), QSize(400, 300));
+    auto* hint = w.child<QLabel>("Label1");
+    EXPECT_EQ(hint->y() + hint->height(), w.form.scaleHeight() / 15);
+    EXPECT_EQ(w.form.session().model.previewScale, qRound(18.5 / 7290 * w.form.scaleHeight()));
 }

@@ -134,3 +134,23 @@ TEST(Menus, WebPagesVersionHistoryAndAboutOpenFromTheirEntries) {
     about->close();
     EXPECT_TRUE(w.form.isVisible());
 }
+
+// Rest positions are 16-bit twips. On a wide screen button 2 sits beyond what they
+// hold: its rest position stays as it was instead of wrapping round to a
+// negative place, so hovering never moves it off the window.
+TEST(Toolbar, AWindowWiderThanTheTwipsHoldKeepsButtonTwoOnTheWindow) {
+    for (const int width : {2560, 3440, 3840}) {
+        Window w;
+        QCoreApplication::processEvents();
+        const std::int16_t designed = w.bar().restLeft(2);
+        w.form.resize(width, 900);
+        QCoreApplication::processEvents();
+        QLabel* button = w.bar().button(2);
+        ASSERT_GT(button->x() * 15, 32767) << width;  // the case that does not fit
+        EXPECT_EQ(w.bar().restLeft(2), designed) << width;
+        w.moveOver(button);
+        EXPECT_TRUE(w.bar().isRaised(2));
+        EXPECT_GE(button->x(), 0) << width;
+        EXPECT_LE(button->x() + button->width(), w.form.width()) << width;
+    }
+}
