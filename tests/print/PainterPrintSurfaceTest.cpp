@@ -82,7 +82,7 @@ TEST(PicturesOnPaper, SentAtNoMoreThanTheLimitOrTheDevice) {
 // print limit, from a project naming a photo larger than either needs.
 TEST(PicturesOnPaper, PdfExportUsesTheLowerOfItsDpiAndThePrintLimit) {
     test::TempAppFolder dir;
-    QImage big(4800, 3200, QImage::Format_RGB32);
+    QImage big(4000, 2700, QImage::Format_RGB32);  // kept whole: within the longest side held
     big.fill(Qt::darkRed);
     ASSERT_TRUE(big.save(dir.path("/big.jpg"), "JPEG"));
     const QStringList lines = {dir.path("/big.jpg"), "", "", " 0 ", "", "", "Liberation Sans",
