@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     session.modelCount = 22;
     const auto outcome = vsm::ProjectFile::readLinesInto(session, lines);
     if (!outcome.ok) return 0;
-    if (*outcome.currentModel < 0 || *outcome.currentModel > 21) std::abort();
+    // -1 is a project saved with no model selected.
+    if (*outcome.currentModel < -1 || *outcome.currentModel > 21) std::abort();
     const QStringList written = vsm::ProjectFile::lines(session, *outcome.currentModel);
     vsm::Session again;
     again.modelCount = 22;
