@@ -242,6 +242,25 @@ std::optional<LoadedPicture> loadJpeg(FILE* file, const PictureLimits& limits) {
 
 // --- Every other format through Qt's readers ---------------------------------------
 
+// libpng takes memory for a chunk as large as its length field claims before it
+// reads the chunk; a PNG whose chunks claim more bytes than the file holds is cut
+// off or forged, and is refused before it is read.
+bool pngChunksFitTheFile(QIODevice& device) {
+    const qint64 size = device.size();
+    qint64 at = 8;  // the signature
+    while (at + 8 <= size) {
+        if (!device.seek(at)) return false;
+        const QByteArray head = device.read(8);
+        if (head.size() != 8) return false;
+        const quint32 length = (quint32(uchar(head[0])) << 24) | (quint32(uchar(head[1])) << 16) |
+                               (quint32(uchar(head[2])) << 8) | quint32(uchar(head[3]));
+        at += 12 + qint64(length);
+        if (at > size) return false;
+        if (head.mid(4, 4) == "IEND") break;
+    }
+    return device.seek(0);
+}
+
 // Qt's readers decode most formats whole before a picture can be reduced; that is
 // allowed up to the decode budget, which the header's size is checked against.
 std::optional<LoadedPicture> loadWithQt(FILE* file, const PictureLimits& limits) {
@@ -250,6 +269,12 @@ std::optional<LoadedPicture> loadWithQt(FILE* file, const PictureLimits& limits)
     QImageReader::setAllocationLimit(int(PictureLimits::kMaxDecodeBytes >> 20));
     QImageReader reader(&device);
     reader.setAutoTransform(true);
+    // Only the formats whose readers size the picture from its header; the rarer
+    // plugins (icns, tga and others) can allocate before any limit applies.
+    static const QList<QByteArray> kReadable = {"png", "bmp", "gif", "tiff", "webp", "ico",
+                                                "svg", "svgz", "jpeg"};
+    if (!kReadable.contains(reader.format())) return std::nullopt;
+    if (reader.format() == "png" && !pngChunksFitTheFile(device)) return std::nullopt;
     const QSize stored = reader.size();
     if (stored.isValid()) {
         if (stored.isEmpty() || tooManyPixels(stored)) return std::nullopt;
