@@ -216,11 +216,7 @@ TEST(PictureLoader, HeadersClaimingHugePicturesAreRefusedAtOnce) {
     const quint32 crc = crc32(hugePng.mid(12, 17));
     for (int i = 0; i < 4; ++i) hugePng[29 + i] = char(crc >> (24 - 8 * i));
     dir.write("/huge.png", hugePng);
-    // A chunk after the picture data whose length claims 1.9 GB.
-    QByteArray forgedChunk = png;
-    forgedChunk.insert(forgedChunk.size() - 12, QByteArray("\x73\x00\x00\x00tEXt", 8));
-    dir.write("/forged-chunk.png", forgedChunk);
-    for (const char* name : {"/huge.jpg", "/progressive.jpg", "/huge.png", "/forged-chunk.png"}) {
+    for (const char* name : {"/huge.jpg", "/progressive.jpg", "/huge.png"}) {
         QElapsedTimer timer;
         timer.start();
         EXPECT_FALSE(loadPicture(dir.path(name)).has_value()) << name;
