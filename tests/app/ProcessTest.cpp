@@ -66,6 +66,30 @@ TEST(RealLauncher, StartsOnlyProgramsThatExist) {
     EXPECT_TRUE(launcher.startDetached("/bin/sh", {"-c", "exit 0"}, QDir::tempPath()));
 }
 
+namespace {
+
+// A copy of the built program in the test's folder, so that it runs on the
+// folder's own settings and catalogue.
+void copyProgramInto(const test::TempAppFolder& dir) {
+    ASSERT_TRUE(QFile::copy(test::buildFolder() + "/Vessomar", dir.path("/Vessomar")));
+    QFile::setPermissions(dir.path("/Vessomar"),
+                          QFile::permissions(dir.path("/Vessomar")) | QFile::ExeOwner);
+}
+
+// No display, the lock in the test's runtime folder, and the file-type
+// registration of the start kept in the test's folder.
+QProcessEnvironment programEnvironment(const test::TempAppFolder& dir, const QString& lang) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", dir.path("/run"));
+    env.insert("XDG_DATA_HOME", dir.path("/data-home"));
+    env.insert("XDG_CONFIG_HOME", dir.path("/config-home"));
+    env.insert("LANG", lang);
+    return env;
+}
+
+}  // namespace
+
 // The built program, started for real in a copy of its folder, writes settings and
 // catalogue when the desktop asks it to quit with SIGTERM: while it waits for the
 // user, and while it shows a message at the start (a project naming a picture
@@ -74,9 +98,7 @@ TEST(RealProgram, SigtermClosesThroughTheUnloadSteps) {
     for (const bool withHugePicture : {false, true}) {
         SCOPED_TRACE(withHugePicture ? "message at the start" : "waiting");
         test::TempAppFolder dir;
-        ASSERT_TRUE(QFile::copy(test::buildFolder() + "/Vessomar", dir.path("/Vessomar")));
-        QFile::setPermissions(dir.path("/Vessomar"),
-                              QFile::permissions(dir.path("/Vessomar")) | QFile::ExeOwner);
+        copyProgramInto(dir);
         dir.write("/Files/Covers.ini", "TAG,274,183,Orizzontale,0,0,Rettangolo,0,8,10,0,0\r\n");
         QDir().mkpath(dir.path("/run"));
         QFile::setPermissions(dir.path("/run"),
@@ -94,14 +116,7 @@ TEST(RealProgram, SigtermClosesThroughTheUnloadSteps) {
             arguments << dir.path("/huge.vsm");
         }
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("XDG_RUNTIME_DIR", dir.path("/run"));
-        // The start registers the file type for the user: keep it in the test's folder.
-        env.insert("XDG_DATA_HOME", dir.path("/data-home"));
-        env.insert("XDG_CONFIG_HOME", dir.path("/config-home"));
-        env.insert("LANG", "it_IT.UTF-8");
-        program.setProcessEnvironment(env);
+        program.setProcessEnvironment(programEnvironment(dir, "it_IT.UTF-8"));
         program.start(dir.path("/Vessomar"), arguments);
         ASSERT_TRUE(program.waitForStarted(10000));
         // The lock appears at load step 13; give the event loop a moment to start.
@@ -125,19 +140,12 @@ TEST(RealProgram, SigtermClosesThroughTheUnloadSteps) {
 // still starts, says why on stderr, and closes normally.
 TEST(RealProgram, StartsWhenTheLockCannotBeTaken) {
     test::TempAppFolder dir;
-    ASSERT_TRUE(QFile::copy(test::buildFolder() + "/Vessomar", dir.path("/Vessomar")));
-    QFile::setPermissions(dir.path("/Vessomar"),
-                          QFile::permissions(dir.path("/Vessomar")) | QFile::ExeOwner);
+    copyProgramInto(dir);
     dir.write("/run", "a file where the runtime folder should be");
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcessEnvironment env = programEnvironment(dir, "en_GB.UTF-8");
     // Without a usable runtime folder the lock goes to the temporary folder.
-    env.insert("XDG_RUNTIME_DIR", dir.path("/run"));
     env.insert("TMPDIR", dir.path("/run"));
-    env.insert("XDG_DATA_HOME", dir.path("/data-home"));
-    env.insert("XDG_CONFIG_HOME", dir.path("/config-home"));
-    env.insert("LANG", "en_GB.UTF-8");
     program.setProcessEnvironment(env);
     program.start(dir.path("/Vessomar"), {});
     ASSERT_TRUE(program.waitForStarted(10000));

@@ -1,18 +1,11 @@
 // Damaged and oversized pictures on every way in: a drop, the chooser, a project
 // opened in the window, and vessomar-render.
-#include "support/FakePlatform.h"
+#include "support/DropWindow.h"
 #include "support/Pictures.h"
-#include "support/TempAppFolder.h"
-#include "ui/Form1.h"
-#include "ui/PreviewWidgets.h"
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
-#include <QDropEvent>
 #include <QElapsedTimer>
-#include <QMimeData>
 #include <QProcess>
-#include <QUrl>
 
 using namespace vsm;
 
@@ -36,17 +29,8 @@ QByteArray projectNaming(const QString& picture) {
         .toUtf8();
 }
 
-struct Window {
-    test::TempAppFolder dir;
-    test::FakePlatform fakes;
-    Form1 form{fakes.services(), dir.folder(), QString()};
-
-    Window() {
-        form.load();
-        form.show();
-        QCoreApplication::processEvents();
-        form.selectModel(0);
-    }
+struct Window : test::DropWindow {
+    Window() { form.selectModel(0); }
     void expectDamagedWarning(const QString& path) {
         ASSERT_EQ(fakes.prompts.shown.size(), 1u);
         EXPECT_EQ(fakes.prompts.shown[0].title, form.session().uiText[110]);
@@ -56,18 +40,6 @@ struct Window {
         EXPECT_EQ(form.session().pictureSlots[1].path, path);
         EXPECT_EQ(form.session().pictureSlots[1].picture.sourceSize(), QSize(300, 200));
     }
-    void drop(const QString& file) {
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(file)});
-        auto* zone = form.findChild<ZoneView*>("Image1");
-        const QPoint at = zone->mapTo(&form, zone->rect().center());
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form, &enter);
-        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form, &move);
-        QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form, &dropped);
-    }
 };
 
 }  // namespace
@@ -76,7 +48,7 @@ TEST(DamagedPicture, TheWindowShowsWhatWasReadAndNamesTheFile) {
     {
         Window w;
         w.dir.write("/cut.jpg", cutJpeg());
-        w.drop(w.dir.path("/cut.jpg"));
+        w.drop({w.dir.path("/cut.jpg")}, w.centreOf("Image1"));
         w.expectDamagedWarning(w.dir.path("/cut.jpg"));
     }
     {
