@@ -25,7 +25,6 @@ namespace vsm {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kHoverShiftTwips = 30;
 constexpr int kHighestQuality = -4;
 constexpr int kLowestQuality = -1;

@@ -6,15 +6,6 @@
 
 namespace vsm {
 
-QRect twipsToPixels(const QRectF& t) {
-    constexpr double k = 15.0;
-    const int left = int(std::lround(t.left() / k));
-    const int top = int(std::lround(t.top() / k));
-    const int right = int(std::lround(t.right() / k));
-    const int bottom = int(std::lround(t.bottom() / k));
-    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
-}
-
 ZoneView::ZoneView(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "common/Units.h"
 #include "model/PreviewControls.h"
 
 #include <QImage>
 #include <QWidget>
 
 namespace vsm {
-
-// Twips of the window's inner area to device-independent pixels; edges are
-// rounded so that neighbouring controls stay neighbours.
-QRect twipsToPixels(const QRectF& twips);
 
 // A picture zone: its picture stretched smoothly to the widget. The stretched
 // picture is kept between paints and made again only when the picture's pixels,

@@ -15,7 +15,6 @@ namespace vsm {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kTickMilliseconds = 10;
 constexpr int kVersionGap = 200;
 constexpr int kVersionTop = 540;
