@@ -1,5 +1,6 @@
 #include "model/Templates.h"
 #include "support/SessionFixture.h"
+#include "support/Pictures.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -9,9 +10,7 @@ using namespace vsm;
 namespace {
 
 QImage colouredPicture(QColor c) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(c);
-    return image;
+    return test::solidPicture(64, 48, c);
 }
 
 }  // namespace

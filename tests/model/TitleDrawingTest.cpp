@@ -1,5 +1,6 @@
 #include "model/ImagingEngine.h"
 #include "support/SessionFixture.h"
+#include "support/Pictures.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -9,9 +10,7 @@ using namespace vsm;
 namespace {
 
 QImage whitePicture(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+    return test::solidPicture(w, h, Qt::white);
 }
 
 // Bounding box of the pixels that are clearly coloured (the titles are red).

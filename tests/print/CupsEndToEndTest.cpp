@@ -3,10 +3,9 @@
 // scheduler and the queues with tools/start-cups.sh; without them the test skips.
 #include "platform/CupsPrinterSystem.h"
 #include "print/frmStampa.h"
-#include "support/FakePlatform.h"
+#include "support/MainWindow.h"
 #include "support/PageMeasure.h"
-#include "support/TempAppFolder.h"
-#include "ui/Form1.h"
+#include "support/WidgetEvents.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -53,12 +52,6 @@ QString waitForNewPdf(const QStringList& before, const QString& title) {
     return {};
 }
 
-QLabel* button(QWidget* dialog, const char* name, int index) {
-    for (QLabel* label : dialog->findChildren<QLabel*>(QLatin1String(name)))
-        if (label->property("Index").toInt() == index) return label;
-    return nullptr;
-}
-
 }  // namespace
 
 TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
@@ -66,14 +59,12 @@ TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
     if (!printers.printerNames().contains(kQueue) || !printers.printerNames().contains(kOtherQueue))
         GTEST_SKIP() << "no CUPS scheduler with the cups-pdf queues (tools/start-cups.sh)";
     QImageReader::setAllocationLimit(1024);
-    test::TempAppFolder dir;
-    test::FakePlatform fakes;
-    Platform platform = fakes.services();
-    platform.printers = &printers;
-    Form1 form(platform, dir.folder(), QString());
-    form.load();
-    QImage white(1200, 900, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    test::MainWindow::Start start;
+    start.platform = [&](Platform& p) { p.printers = &printers; };
+    test::MainWindow w(start);
+    Form1& form = w.form;
+    const test::TempAppFolder& dir = w.dir;
+    const QImage white = test::solidPicture(1200, 900, Qt::white);
     for (int n = 1; n <= 3; ++n) form.session().pictureSlots.put(n, white, dir.path("/white.jpg"));
     form.session().outlineOn = true;
     PrintDialogState state;
@@ -89,17 +80,17 @@ TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
         // A title of our own tells our job from any other on the queue.
         const QString title = QStringLiteral("vessomar-test-%1-%2").arg(getpid()).arg(model);
         printers.printer().setDocName(title);
-        frmStampa dialog(platform, form.session(), state, [&] { form.StampaCopertina(); }, &form);
+        frmStampa dialog(w.services, form.session(), state, [&] { form.StampaCopertina(); }, &form);
         auto* printerBox = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
         ASSERT_NE(printerBox, nullptr);
         printerBox->setEditText(kQueue.toLower());  // any letter case
         printerBox->setEditText(kQueue);
         EXPECT_EQ(printers.currentPrinterName(), kQueue);
         EXPECT_EQ(printers.defaultPrinterName(), kQueue);
-        QLabel* print = button(&dialog, "Label1", 0);
+        QLabel* print = test::indexedChild<QLabel>(&dialog, "Label1", 0);
         ASSERT_NE(print, nullptr);
         QTest::mouseClick(print, Qt::LeftButton);
-        EXPECT_TRUE(fakes.prompts.shown.empty());
+        EXPECT_TRUE(w.fakes.prompts.shown.empty());
 
         const QString pdf = waitForNewPdf(before, title);
         ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << outputFolder().toStdString();

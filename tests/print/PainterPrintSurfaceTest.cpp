@@ -2,6 +2,7 @@
 #include "print/BatchRender.h"
 #include "print/PainterPrintSurface.h"
 #include "support/TempAppFolder.h"
+#include "support/Pictures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -34,9 +35,7 @@ std::vector<QSize> pdfPictureSizes(const QByteArray& pdf) {
 int pixelsAt(double mm, double dpi) { return int(std::ceil(mm * dpi / kMmPerInch)); }
 
 ComposedPicture photo(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    return ComposedPicture(image);
+    return ComposedPicture(test::solidPicture(width, height, Qt::darkCyan));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/Session.h"
 #include "print/frmStampa.h"
 #include "support/FakePlatform.h"
+#include "support/WidgetEvents.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -66,9 +67,7 @@ struct PrintDialog : ::testing::Test {
 
     // Image1 or Label1 of button index.
     QLabel* button(const char* name, int index) {
-        for (QLabel* part : dialog->findChildren<QLabel*>(QLatin1String(name)))
-            if (part->property("Index").toInt() == index) return part;
-        return nullptr;
+        return test::indexedChild<QLabel>(dialog.get(), name, index);
     }
 
     QStringList qualityTexts() {
@@ -80,16 +79,8 @@ struct PrintDialog : ::testing::Test {
     QString sound(const char* file) { return session.folder.path(QLatin1String(file)); }
 };
 
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
-void moveOver(QWidget* widget) {
-    const QPointF at = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
+using test::click;
+using test::moveOver;
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 #include "project/CommDlgs.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
-#include "ui/Form1.h"
+#include "support/MainWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -81,10 +81,9 @@ TEST(FileDialogs, GeneralDialogSingleTextOrListOfFullPaths) {
 // The picture and language choosers' "all files" entries show every file, those
 // without an extension too.
 TEST(FileDialogs, AllFilesShowsFilesWithoutAnExtension) {
-    test::TempAppFolder dir;
-    test::FakePlatform fakes;
-    Form1 form(fakes.services(), dir.folder(), QString());
-    form.load();
+    test::MainWindow w;
+    Form1& form = w.form;
+    test::FakePlatform& fakes = w.fakes;
     for (const char* entry : {"mnuFileApri", "mnuImg2", "mnuLingua"}) {
         form.findChild<QAction*>(entry)->trigger();  // the fake dialog cancels
         const QList<FileFilter>& filters = fakes.fileDialogs.requests.back().filters;

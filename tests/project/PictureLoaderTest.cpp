@@ -21,8 +21,7 @@ namespace {
 
 // A picture whose top-left quarter is red, so its orientation can be told.
 QImage markedPicture(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = test::solidPicture(w, h, Qt::white);
     for (int y = 0; y < h / 4; ++y)
         for (int x = 0; x < w / 4; ++x) image.setPixel(x, y, qRgb(255, 0, 0));
     return image;

@@ -2,8 +2,7 @@
 #include "project/CommDlgs.h"
 #include "project/ProjectFile.h"
 #include "settings/frmOpzioni.h"
-#include "support/FakePlatform.h"
-#include "support/TempAppFolder.h"
+#include "support/MainWindow.h"
 #include "title/frmTitolo.h"
 #include "ui/Form1.h"
 #include "ui/frmAbout2.h"
@@ -18,24 +17,12 @@ using namespace vsm;
 
 namespace {
 
-struct Window {
-    test::TempAppFolder dir;
-    test::FakePlatform fakes;
-    std::unique_ptr<Form1> form;
-
-    explicit Window(const QString& commandLine = QString()) {
-        form = std::make_unique<Form1>(fakes.services(), dir.folder(), commandLine);
-        form->load();
-    }
-    Session& session() { return form->session(); }
-    ProjectCommands& commands() { return form->projectCommands(); }
+struct Window : test::MainWindow {
+    explicit Window(const QString& commandLine = QString()) : MainWindow(Start{commandLine}) {}
+    Session& session() { return form.session(); }
+    ProjectCommands& commands() { return form.projectCommands(); }
     QString picture(const char* name, QColor colour = Qt::green) {
-        QImage image(400, 300, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString path = dir.path(QString("/pics/") + name);
-        QDir().mkpath(dir.path("/pics"));
-        image.save(path, "JPEG");
-        return path;
+        return MainWindow::picture(QString("pics/") + name, colour, QSize(400, 300), "JPEG");
     }
 };
 
@@ -88,16 +75,16 @@ TEST(ProjectOpen, RestoresTheCompositionAndChangesModelLast) {
     EXPECT_TRUE(s.titles.bold && !s.titles.italic && s.titles.underline);
     EXPECT_EQ(s.titles.colour, 0x00FF00u);
     EXPECT_EQ(s.model.spineTitleOn, 0);
-    EXPECT_EQ(w.form->currentModel(), 4);
+    EXPECT_EQ(w.form.currentModel(), 4);
     EXPECT_EQ(w.commands().projectPath(), w.dir.path("/p.vsm"));
-    EXPECT_EQ(w.form->findChild<QLineEdit*>("Text1")->text(), "My Film");
-    EXPECT_TRUE(w.form->findChild<QCheckBox*>("Check1")->isChecked());
+    EXPECT_EQ(w.form.findChild<QLineEdit*>("Text1")->text(), "My Film");
+    EXPECT_TRUE(w.form.findChild<QCheckBox*>("Check1")->isChecked());
     EXPECT_EQ(s.preview.image1.picture.strokes().value(0).text, "My Film");
 }
 
 TEST(ProjectOpen, TheSameModelStillRefreshes) {
     Window w;
-    w.form->selectModel(4);
+    w.form.selectModel(4);
     w.dir.write("/p.vsm", projectBytes({"", "", "", " 0 ", "Fresh", "", "Arial", "12", " 0 ",
                                         " 0 ", " 0 ", " 255 ", " 1 ", " 1 ", " 4 "}));
     w.commands().OpenProject(w.dir.path("/p.vsm"));
@@ -120,9 +107,9 @@ TEST(ProjectOpen, FailuresKeepWhatCameBeforeAndForgetTheProjectPath) {
     EXPECT_EQ(w.fakes.prompts.shown[0].title, w.session().uiText[105]);
     EXPECT_TRUE(w.fakes.prompts.shown[0].text.contains("line 6"));
     EXPECT_EQ(w.session().titles.coverTitleText, "Short");
-    EXPECT_EQ(w.form->findChild<QLineEdit*>("Text1")->text(), "Short");
+    EXPECT_EQ(w.form.findChild<QLineEdit*>("Text1")->text(), "Short");
     EXPECT_TRUE(w.commands().projectPath().isEmpty());
-    EXPECT_EQ(w.form->currentModel(), 9);
+    EXPECT_EQ(w.form.currentModel(), 9);
 
     // A missing picture stops the restore at its slot.
     QStringList missing = complete;
@@ -144,7 +131,7 @@ TEST(ProjectOpen, FailuresKeepWhatCameBeforeAndForgetTheProjectPath) {
         EXPECT_TRUE(w.commands().projectPath().isEmpty()) << text;
     }
     EXPECT_EQ(w.fakes.prompts.shown.size(), 5u);
-    EXPECT_EQ(w.form->currentModel(), 9);
+    EXPECT_EQ(w.form.currentModel(), 9);
 
     // No file there: nothing happens and nothing is shown.
     w.commands().OpenProject(w.dir.path("/nothing.vsm"));
@@ -176,7 +163,7 @@ TEST(ProjectOpen, SaveAfterAFailedOpenAsksForANameAndTouchesNeitherFile) {
 
 TEST(ProjectOpen, AProjectSavedWithNoModelOpensWithNone) {
     Window w;
-    w.form->selectModel(-1);
+    w.form.selectModel(-1);
     w.session().titles.coverTitleText = "No model yet";
     QDir().mkpath(w.dir.path("/out"));
     w.fakes.fileDialogs.nextAnswer = {w.dir.path("/out/none.vsm")};
@@ -184,10 +171,10 @@ TEST(ProjectOpen, AProjectSavedWithNoModelOpensWithNone) {
     ASSERT_TRUE(w.dir.read("/out/none.vsm").endsWith("\r\n-1 \r\n"));
 
     Window other;
-    other.form->selectModel(4);
+    other.form.selectModel(4);
     other.commands().OpenProject(w.dir.path("/out/none.vsm"));
     EXPECT_TRUE(other.fakes.prompts.shown.empty());
-    EXPECT_EQ(other.form->currentModel(), -1);
+    EXPECT_EQ(other.form.currentModel(), -1);
     EXPECT_EQ(other.session().titles.coverTitleText, "No model yet");
     EXPECT_EQ(other.commands().projectPath(), w.dir.path("/out/none.vsm"));
 }
@@ -262,14 +249,14 @@ TEST(ProjectOpen, OpenCommandRemembersTheFolderAndCommandLineOpensAtStart) {
     first.commands().openCommand();
     EXPECT_EQ(first.session().settings.lastProjectFolder, first.dir.path("/projects"));
     EXPECT_TRUE(first.dir.read("/Files/Vessomar.ini").contains(first.dir.path("/projects").toUtf8()));
-    EXPECT_EQ(first.form->currentModel(), 15);
+    EXPECT_EQ(first.form.currentModel(), 15);
     EXPECT_EQ(first.fakes.fileDialogs.requests.back().title, "Open project");
 
     // Named on the command line, a project opens at the end of start-up, after
     // the saved model was selected.
     Window fromCommandLine(first.dir.path("/projects/p.vsm"));
     EXPECT_EQ(fromCommandLine.session().titles.coverTitleText, "From disk");
-    EXPECT_EQ(fromCommandLine.form->currentModel(), 15);
+    EXPECT_EQ(fromCommandLine.form.currentModel(), 15);
     EXPECT_EQ(fromCommandLine.session().pictureSlots[1].path, front);
     Window nothing("/no/such/project.vsm");
     EXPECT_TRUE(nothing.fakes.prompts.shown.empty());
@@ -288,7 +275,7 @@ TEST(DialogTitles, CaptionsLoseTheirAccessKeyMarks) {
     EXPECT_EQ(lastTitle(), expected(101));
     w.commands().ChoosePicture(2);
     EXPECT_EQ(lastTitle(), expected(19));
-    w.form->ChooseLanguage();
+    w.form.ChooseLanguage();
     EXPECT_EQ(lastTitle(), expected(45));
     w.dir.write("/taken.vsm", "old");
     w.fakes.questions.answerYes = false;
@@ -310,7 +297,7 @@ TEST(DialogTitles, CaptionsLoseTheirAccessKeyMarks) {
                   .windowTitle(),
               expected(50));
     EXPECT_EQ(frmTitolo(p, w.session(), [] {}).windowTitle(), expected(15));
-    EXPECT_EQ(frmAbout2(p, w.session(), "https://example.org", w.form.get()).windowTitle(),
+    EXPECT_EQ(frmAbout2(p, w.session(), "https://example.org", &w.form).windowTitle(),
               expected(27));
 }
 

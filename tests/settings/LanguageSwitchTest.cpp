@@ -1,8 +1,6 @@
 #include "settings/HelpPages.h"
 #include "settings/UiText.h"
-#include "support/FakePlatform.h"
-#include "support/TempAppFolder.h"
-#include "ui/Form1.h"
+#include "support/MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,11 +27,7 @@ TEST(HelpPages, TableWithAnEnglishFallback) {
 
 namespace {
 
-struct Window {
-    test::TempAppFolder dir;
-    test::FakePlatform fakes;
-    Form1 form{fakes.services(), dir.folder(), QString()};
-    Window() { form.load(); }
+struct Window : test::MainWindow {
     QString caption(const char* name) { return form.findChild<QMenu*>(name)->title(); }
 };
 

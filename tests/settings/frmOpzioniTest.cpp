@@ -2,6 +2,7 @@
 #include "settings/frmOpzioni.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
+#include "support/WidgetEvents.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -60,9 +61,7 @@ struct OptionsDialog : ::testing::Test {
     }
     template <typename T>
     T* indexed(const char* name, int index) {
-        for (T* part : dialog->findChildren<T*>(QLatin1String(name)))
-            if (part->property("Index").toInt() == index) return part;
-        return nullptr;
+        return test::indexedChild<T>(dialog.get(), name, index);
     }
     QLineEdit* field(int i) { return indexed<QLineEdit>("Text1", i); }
     QComboBox* combo1() { return child<QComboBox>("Combo1"); }
@@ -76,9 +75,7 @@ struct OptionsDialog : ::testing::Test {
         check1()->setFocus(Qt::TabFocusReason);
     }
     void leave(int i) { enter(i, field(i)->text()); }
-    void click(QWidget* widget) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
+    void click(QWidget* widget) { test::click(widget); }
     void ok() { click(indexed<QLabel>("Label1", frmOpzioni::kOkButton)); }
     void cancel() { click(indexed<QLabel>("Label1", frmOpzioni::kCancelButton)); }
 
@@ -86,12 +83,7 @@ struct OptionsDialog : ::testing::Test {
     QString sound(const char* file) { return session.folder.path(QLatin1String(file)); }
 };
 
-void moveOver(QWidget* widget) {
-    const QPointF at = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
+using test::moveOver;
 
 }  // namespace
 

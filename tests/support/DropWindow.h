@@ -1,8 +1,6 @@
 #pragma once
 
-#include "support/FakePlatform.h"
-#include "support/TempAppFolder.h"
-#include "ui/Form1.h"
+#include "support/MainWindow.h"
 #include "ui/PreviewWidgets.h"
 
 #include <gtest/gtest.h>
@@ -16,22 +14,9 @@ namespace vsm::test {
 
 // The main window on fakes, shown, with drags and drops as a file manager sends
 // them.
-struct DropWindow {
-    TempAppFolder dir;
-    FakePlatform fakes;
-    Form1 form{fakes.services(), dir.folder(), QString()};
+struct DropWindow : MainWindow {
+    DropWindow() : MainWindow(Start{QString(), true}) {}
 
-    DropWindow() {
-        form.load();
-        form.show();
-        QCoreApplication::processEvents();
-    }
-    QString picture(const QString& name, QColor colour) {
-        QImage image(30, 20, QImage::Format_RGB32);
-        image.fill(colour);
-        image.save(dir.path("/" + name), "PNG");
-        return dir.path("/" + name);
-    }
     // Drags files over the point and drops them there, as a file manager does.
     void drop(const QStringList& files, QPoint at) {
         QMimeData mime;

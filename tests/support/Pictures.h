@@ -2,10 +2,18 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QImageWriter>
 
 namespace vsm::test {
+
+// A picture of one colour.
+inline QImage solidPicture(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
 
 // A picture of noise, which compresses badly: most of its JPEG is picture data.
 inline QImage noisyPicture(int w, int h) {

@@ -2,6 +2,7 @@
 #include "support/SessionFixture.h"
 #include "title/ShowColor.h"
 #include "title/frmTitolo.h"
+#include "support/WidgetEvents.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,9 +36,7 @@ struct Dialog {
         return dialog->findChild<T*>(name);
     }
     QLabel* button(int index) {
-        for (QLabel* l : dialog->findChildren<QLabel*>("Label1"))
-            if (l->property("Index").toInt() == index) return l;
-        return nullptr;
+        return test::indexedChild<QLabel>(dialog.get(), "Label1", index);
     }
 };
 

@@ -1,6 +1,4 @@
-#include "support/FakePlatform.h"
-#include "support/TempAppFolder.h"
-#include "ui/Form1.h"
+#include "support/MainWindow.h"
 #include "ui/PreviewWidgets.h"
 
 #include <gtest/gtest.h>
@@ -16,20 +14,8 @@ using namespace vsm;
 
 namespace {
 
-struct Window {
-    test::TempAppFolder dir;
-    test::FakePlatform fakes;
-    Form1 form{fakes.services(), dir.folder(), QString()};
-
-    Window() {
-        form.load();
-        form.show();
-        QCoreApplication::processEvents();
-    }
-    template <typename T>
-    T* child(const char* name) {
-        return form.findChild<T*>(name);
-    }
+struct Window : test::MainWindow {
+    Window() : MainWindow(Start{QString(), true}) {}
 };
 
 int stackIndex(QWidget* w) { return w->parentWidget()->children().indexOf(w); }

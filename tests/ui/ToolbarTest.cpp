@@ -1,7 +1,6 @@
 #include "settings/UiText.h"
-#include "support/FakePlatform.h"
-#include "support/TempAppFolder.h"
-#include "ui/Form1.h"
+#include "support/MainWindow.h"
+#include "support/WidgetEvents.h"
 #include "ui/Toolbar.h"
 
 #include <QAction>
@@ -16,25 +15,17 @@ using namespace vsm;
 
 namespace {
 
-struct Window {
-    test::TempAppFolder dir;
-    test::FakePlatform fakes;
-    Form1 form{fakes.services(), dir.folder(), QString()};
-
-    Window() {
-        dir.write("/Files/Vessomar.ini", "English.lng\r\n0\r\n\r\n\r\n0\r\n0\r\n");  // sounds on
-        form.load();
-        form.show();
-    }
+struct Window : test::MainWindow {
+    Window()
+        : MainWindow(Start{QString(), true, [](test::TempAppFolder& dir) {
+                               dir.write("/Files/Vessomar.ini",
+                                         "English.lng\r\n0\r\n\r\n\r\n0\r\n0\r\n");  // sounds on
+                           }}) {}
     Toolbar& bar() { return form.toolbar(); }
     QString hint() { return form.findChild<QLabel*>("Label1")->text(); }
     const UiText& t() { return form.session().uiText; }
     int hoverSounds() { return int(fakes.sounds.played.filter("Click1.wav").size()); }
-    void moveOver(QWidget* w) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &move);
-    }
+    void moveOver(QWidget* w) { test::moveOver(w, QPointF(3, 3)); }
 };
 
 }  // namespace
