@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
 #include "app/FileTypeRegistration.h"
 #include "platform/Platform.h"
 

@@ -1,6 +1,6 @@
 #include "print/BatchRender.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/Units.h"
 #include "model/Refresh.h"
 #include "print/PainterPrintSurface.h"

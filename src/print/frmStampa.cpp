@@ -1,6 +1,6 @@
 #include "print/frmStampa.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "print/PrintSurface.h"

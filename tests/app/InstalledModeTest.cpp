@@ -1,4 +1,4 @@
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
 #include "ui/Form1.h"

@@ -1,4 +1,4 @@
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
 
 #include <QDir>
 #include <QFile>
