@@ -2,6 +2,7 @@
 
 #include "common/AppFolder.h"
 #include "app/FileTypeRegistration.h"
+#include "platform/HelperRunner.h"
 #include "platform/Platform.h"
 
 #include <functional>

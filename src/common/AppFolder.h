@@ -33,14 +33,4 @@ AppFolder withWritableFiles(AppFolder folder, bool programFilesWritable,
 // The same, deciding from the file system and the user's data folder.
 AppFolder withWritableFiles(AppFolder folder);
 
-// The program's version and the caption built from it.
-struct Version {
-    static constexpr int kMajor = 2;
-    static constexpr int kMinor = 5;
-    static constexpr int kRevision = 7;
-    static QString caption() {
-        return QStringLiteral("Vessomar %1.%2.0.%3").arg(kMajor).arg(kMinor).arg(kRevision);
-    }
-};
-
 }  // namespace vsm

@@ -3,7 +3,7 @@
 #include "model/Session.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
-#include "print/PrintSurface.h"
+#include "platform/PrintSurface.h"
 #include "ui/BusyPointer.h"
 #include "ui/PreviewWidgets.h"
 

@@ -1,6 +1,7 @@
 #include "ui/frmAbout2.h"
 
 #include "common/AppFolder.h"
+#include "common/Version.h"
 #include "model/Session.h"
 #include "ui/PreviewWidgets.h"
 
