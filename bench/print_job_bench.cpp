@@ -6,6 +6,7 @@
 //   bench_print_job DIR               opens a project naming it and prints
 #include "BenchSupport.h"
 #include "platform/CupsPrinterSystem.h"
+#include "print/PainterPrintSurface.h"
 #include "print/frmStampa.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bench_print_job [--generate] FOLDER\n");
         return 2;
     }
-    CupsPrinterSystem printers;
+    CupsPrinterSystem printers(&PainterPrintSurface::on);
     if (!printers.printerNames().contains(kQueue)) {
         std::fprintf(stderr, "no %s queue (tools/start-cups.sh)\n", qPrintable(kQueue));
         return 2;

@@ -3,6 +3,8 @@
 # a rebuild that does not touch them.
 file(GLOB_RECURSE VESSOMAR_DATA_FILES RELATIVE ${CMAKE_SOURCE_DIR}/data
      CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+# data/desktop holds what the desktop and the package take, not the program.
+list(FILTER VESSOMAR_DATA_FILES EXCLUDE REGEX "^desktop/")
 set(VESSOMAR_DATA_OUTPUTS)
 foreach(rel IN LISTS VESSOMAR_DATA_FILES)
   add_custom_command(

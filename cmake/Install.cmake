@@ -6,17 +6,31 @@ if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
 endif()
 
 install(TARGETS Vessomar vessomar-render RUNTIME DESTINATION .)
-install(DIRECTORY data/ DESTINATION .)
+install(DIRECTORY data/ DESTINATION . PATTERN desktop EXCLUDE)
+install(FILES LICENSE DESTINATION .)
 install(PROGRAMS packaging/vessomar-launcher DESTINATION bin RENAME vessomar)
-configure_file(packaging/vessomar.desktop.in ${CMAKE_BINARY_DIR}/packaging/vessomar.desktop @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/vessomar.desktop DESTINATION share/applications)
-install(FILES packaging/vessomar-mime.xml DESTINATION share/mime/packages RENAME vessomar.xml)
+
+# The empty marker that tells an installed program folder from a portable or a
+# build folder: the program never writes into a folder that has it.
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/Installed "")
+install(FILES ${CMAKE_BINARY_DIR}/packaging/Installed DESTINATION .)
+
+set(VESSOMAR_DESKTOP_OUT ${CMAKE_BINARY_DIR}/desktop)
+set(VESSOMAR_EXEC "\"${CMAKE_INSTALL_PREFIX}/Vessomar\" %f")
+configure_file(${VESSOMAR_DESKTOP_ENTRY_TEMPLATE} ${VESSOMAR_DESKTOP_OUT}/vessomar.desktop @ONLY)
+configure_file(${VESSOMAR_METAINFO_TEMPLATE}
+               ${VESSOMAR_DESKTOP_OUT}/io.github.vessomar.Vessomar.metainfo.xml @ONLY)
+install(FILES ${VESSOMAR_DESKTOP_OUT}/vessomar.desktop DESTINATION share/applications)
+install(FILES ${VESSOMAR_MIME_PACKAGE} DESTINATION share/mime/packages RENAME vessomar.xml)
+install(FILES ${VESSOMAR_DESKTOP_OUT}/io.github.vessomar.Vessomar.metainfo.xml
+        DESTINATION share/metainfo)
 install(FILES data/vessomar.svg DESTINATION share/icons/hicolor/scalable/apps)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vessomar)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vessomar developers")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Compose covers for disc cases and print them at true size")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/opt/vessomar")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,6 +1,6 @@
 // Any bytes as a project file: reading never fails hard, and a project that reads
 // completely writes back to lines that read the same again.
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/TextFile.h"
 #include "project/ProjectFile.h"
 

@@ -1,5 +1,6 @@
 #include "app/FileTypeRegistration.h"
 
+#include "app/DesktopData.h"
 #include "app/RegistroSistema.h"
 #include "common/TextFile.h"
 #include "settings/UiText.h"
@@ -153,34 +154,12 @@ QString desktopExecValue(const AppFolder& folder) {
 }
 
 QByteArray desktopEntry(const AppFolder& folder) {
-    const QStringList lines = {
-        QStringLiteral("[Desktop Entry]"),
-        QStringLiteral("Type=Application"),
-        QStringLiteral("Version=1.4"),  // the newest Debian 12's validator knows
-        QStringLiteral("Name=Vessomar"),
-        QStringLiteral("GenericName=Disc Cover Designer"),
-        QStringLiteral("Comment=Compose covers for disc cases and print them at true size"),
-        QStringLiteral("Exec=") + desktopExecValue(folder),
-        QStringLiteral("Icon=vessomar"),
-        QStringLiteral("Terminal=false"),
-        QStringLiteral("Categories=Graphics;Publishing;Qt;"),
-        QStringLiteral("MimeType=") + kProjectMimeType + QLatin1Char(';'),
-    };
-    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    QString entry = QString::fromUtf8(desktop_data::kEntryTemplate);
+    entry.replace(QLatin1String(desktop_data::kExecPlaceholder), desktopExecValue(folder));
+    return entry.toUtf8();
 }
 
-QByteArray mimePackage() {
-    return QByteArrayLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-        "  <mime-type type=\"application/x-vessomar-project\">\n"
-        "    <comment>Vessomar cover project</comment>\n"
-        "    <sub-class-of type=\"text/plain\"/>\n"
-        "    <icon name=\"vessomar\"/>\n"
-        "    <glob pattern=\"*.vsm\"/>\n"
-        "  </mime-type>\n"
-        "</mime-info>\n");
-}
+QByteArray mimePackage() { return QByteArray(desktop_data::kMimePackage); }
 
 void RegisterFileType(const AppFolder& folder, const UiText* ui,
                       const RegistrationTargets& targets) {

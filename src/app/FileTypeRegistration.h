@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
+#include "platform/HelperRunner.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,9 +11,6 @@
 namespace vsm {
 
 class UiText;
-
-// Asks for a desktop helper program (update-mime-database and the like) to be run.
-using HelperRunner = std::function<void(const QString& program, const QStringList& arguments)>;
 
 // Where the registration writes: the key store, the user's data folder
 // (XDG_DATA_HOME) and the runner of the desktop's helper programs.

@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <exception>
-#include <utility>
-#include <vector>
 
 namespace vsm::RegOCX {
 
@@ -32,18 +30,14 @@ void runPortableCleanup(ProcessLauncher& launcher, const AppFolder& folder) {
 bool entryRoutine(const Platform& platform, const AppFolder& folder,
                   const std::function<void(const HelperRunner&)>& registerFileType,
                   const std::function<bool()>& showMainWindow) {
-    std::vector<std::pair<QString, QStringList>> helpers;
-    const HelperRunner runLater = [&](const QString& program, const QStringList& arguments) {
-        helpers.emplace_back(program, arguments);
-    };
+    DeferredHelpers helpers;
     try {
         if (isPortable(folder))
             runPortableSetup(*platform.launcher, folder);
         else
-            registerFileType(runLater);
+            registerFileType(helpers.runner());
         const bool shown = showMainWindow();
-        for (const auto& [program, arguments] : helpers)
-            platform.launcher->startDetached(program, arguments, QDir::homePath());
+        helpers.startAll(*platform.launcher, QDir::homePath());
         return shown;
     } catch (const std::exception& error) {
         platform.prompts->message(nullptr, QStringLiteral("Error"),

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
 #include "app/FileTypeRegistration.h"
+#include "platform/HelperRunner.h"
 #include "platform/Platform.h"
 
 #include <functional>

@@ -258,8 +258,6 @@ QString RegistryStore::userStorePath() {
            QStringLiteral("/vessomar/registry.ini");
 }
 
-RegistryStore RegistryStore::user() { return RegistryStore(userStorePath()); }
-
 QStringList RegistryStore::keyPaths() const {
     const auto tree = KeyTree::load(filePath_);
     if (!tree) return {};

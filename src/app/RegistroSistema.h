@@ -15,8 +15,7 @@ class RegistryStore {
 public:
     explicit RegistryStore(QString filePath) : filePath_(std::move(filePath)) {}
 
-    // The current user's store in the configuration folder.
-    static RegistryStore user();
+    // Where the current user's store lives, in the configuration folder.
     static QString userStorePath();
 
     const QString& filePath() const { return filePath_; }
@@ -54,11 +53,11 @@ constexpr quint32 KEY_SET_VALUE = 2;
 RootKey RootKeyFromPath(QString& path);
 
 // Creates the key and any missing parent, or finds it when it exists.
-bool CreateRegistryKey(const QString& path, const RegistryStore& store = RegistryStore::user());
+bool CreateRegistryKey(const QString& path, const RegistryStore& store);
 
 // Opens an existing key; the handle stays valid until CloseRegistryKey.
 bool OpenRegistryKey(const QString& path, KeyHandle& handle, quint32 access,
-                     const RegistryStore& store = RegistryStore::user());
+                     const RegistryStore& store);
 
 bool CloseRegistryKey(KeyHandle handle);
 
@@ -67,14 +66,14 @@ bool CloseRegistryKey(KeyHandle handle);
 // must exist.
 bool SetRegistryString(const QString& path, const QString& valueName, const QString& data,
                        const QString& deleteMarker,
-                       const RegistryStore& store = RegistryStore::user());
+                       const RegistryStore& store);
 
 // Deletes one value of a key opened with KEY_SET_VALUE; false when it is absent.
 bool DeleteRegistryValue(KeyHandle handle, const QString& valueName);
 
 // The stored bytes of a value; false when key or value is absent.
 bool QueryRegistryValue(const QString& path, const QString& valueName, QByteArray& data,
-                        const RegistryStore& store = RegistryStore::user());
+                        const RegistryStore& store);
 
 }  // namespace RegistroSistema
 

@@ -2,6 +2,7 @@
 #include "app/RegOCX.h"
 #include "platform/QuitSignals.h"
 #include "platform/RealPlatform.h"
+#include "print/PainterPrintSurface.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
     app.setApplicationName(QStringLiteral("Vessomar"));
     app.setQuitOnLastWindowClosed(true);
 
-    vsm::RealPlatform real;
+    vsm::RealPlatform real(&vsm::PainterPrintSurface::on);
     const vsm::Platform platform = real.services();
     const vsm::AppFolder folder =
         vsm::withWritableFiles(vsm::AppFolder{QCoreApplication::applicationDirPath(), {}});

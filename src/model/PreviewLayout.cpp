@@ -1,7 +1,7 @@
 // The preview: an A4 sheet drawn to scale in the middle of the window, the model's
 // zones on it with their outlines, and for the slim models the back, spine and
 // front pieces cut from a full box picture.
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/Rounding.h"
 #include "model/Refresh.h"
 

@@ -1,6 +1,6 @@
 #include "model/Refresh.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/Rounding.h"
 #include "model/Templates.h"
 

@@ -1,6 +1,6 @@
 #include "model/Templates.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // The cover and spine titles are drawn into the zones' pictures, so that the
 // print, which stretches the same pictures, carries them too. Font sizes follow
 // the picture's height: 311 pixels is the reference height.
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/Rounding.h"
 #include "model/Refresh.h"
 

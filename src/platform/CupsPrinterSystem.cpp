@@ -1,6 +1,6 @@
 #include "platform/CupsPrinterSystem.h"
 
-#include "print/PainterPrintSurface.h"
+#include "platform/PrintSurface.h"
 
 #include <cups/cups.h>
 #include <QPageSize>
@@ -117,8 +117,8 @@ std::optional<CupsQualityChoice> cupsQualityFor(int code, const CupsQualitySuppo
     return CupsQualityChoice{};
 }
 
-CupsPrinterSystem::CupsPrinterSystem()
-    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+CupsPrinterSystem::CupsPrinterSystem(SurfaceMaker makeSurface)
+    : makeSurface_(std::move(makeSurface)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     printer_->setPageSize(QPageSize(QPageSize::A4));
     printer_->setDocName(QStringLiteral("Vessomar cover"));  // the job's title in the queue
     // Without any printer Qt starts on its PDF writer, which is no printer of ours.
@@ -185,7 +185,7 @@ void CupsPrinterSystem::setCopies(int copies) {
 std::unique_ptr<PrintSurface> CupsPrinterSystem::beginJob() {
     if (current_.isEmpty()) return nullptr;
     applyQuality();
-    return std::make_unique<PainterPrintSurface>(printer_.get());
+    return makeSurface_(printer_.get());
 }
 
 const CupsQualitySupport& CupsPrinterSystem::qualitySupport() {

@@ -4,6 +4,7 @@
 
 #include <QPrinter>
 #include <QSize>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,7 +35,10 @@ std::optional<CupsQualityChoice> cupsQualityFor(int code, const CupsQualitySuppo
 // empty and every change fails.
 class CupsPrinterSystem : public PrinterSystem {
 public:
-    CupsPrinterSystem();
+    // Makes the page renderer a job draws with; it lives above this layer.
+    using SurfaceMaker = std::function<std::unique_ptr<PrintSurface>(QPaintDevice*)>;
+
+    explicit CupsPrinterSystem(SurfaceMaker makeSurface);
     ~CupsPrinterSystem() override;
     QStringList printerNames() override;
     QString defaultPrinterName() override;
@@ -53,6 +57,7 @@ private:
     const CupsQualitySupport& qualitySupport();
     void applyQuality();
 
+    SurfaceMaker makeSurface_;
     std::unique_ptr<QPrinter> printer_;
     QString current_;
     int quality_ = -3;

@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 #include <memory>
+#include <utility>
 
 namespace vsm {
 
@@ -78,6 +79,9 @@ public:
 
 // The real platform services, owned together.
 struct RealPlatform {
+    explicit RealPlatform(CupsPrinterSystem::SurfaceMaker makeSurface)
+        : printers(std::move(makeSurface)) {}
+
     RealProcessLauncher launcher;
     LockFileInstanceGuard instanceGuard;
     QtMessagePrompts prompts;

@@ -1,6 +1,7 @@
 #include "print/BatchRender.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
+#include "common/Version.h"
 #include "common/Units.h"
 #include "model/Refresh.h"
 #include "print/PainterPrintSurface.h"

@@ -24,6 +24,10 @@ PainterPrintSurface::~PainterPrintSurface() {
     if (painter_.isActive()) painter_.end();
 }
 
+std::unique_ptr<PrintSurface> PainterPrintSurface::on(QPaintDevice* device) {
+    return std::make_unique<PainterPrintSurface>(device);
+}
+
 double PainterPrintSurface::pixelsPerMmX() const { return device_->logicalDpiX() / kMmPerInch; }
 double PainterPrintSurface::pixelsPerMmY() const { return device_->logicalDpiY() / kMmPerInch; }
 

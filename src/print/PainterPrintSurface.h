@@ -1,11 +1,13 @@
 #pragma once
 
 #include "common/Units.h"
-#include "print/PrintSurface.h"
+#include "model/ComposedPicture.h"
+#include "platform/PrintSurface.h"
 
 #include <QFont>
 #include <QPainter>
 #include <functional>
+#include <memory>
 
 class QPaintDevice;
 
@@ -23,6 +25,9 @@ public:
     PainterPrintSurface(QPaintDevice* device, QPointF originOffsetMm = {},
                         std::function<bool()> finish = {});
     ~PainterPrintSurface() override;
+
+    // A surface with no offset or finish step, as a printer's jobs use.
+    static std::unique_ptr<PrintSurface> on(QPaintDevice* device);
 
     bool setScaleToMillimetres() override;
     bool paintPicture(const ComposedPicture& picture, const QRectF& mm) override;

@@ -1,9 +1,10 @@
 #include "print/StampaCopertina.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
+#include "common/Version.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
-#include "print/PrintSurface.h"
+#include "platform/PrintSurface.h"
 
 #include <optional>
 #include <stdexcept>

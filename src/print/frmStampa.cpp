@@ -1,9 +1,9 @@
 #include "print/frmStampa.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
-#include "print/PrintSurface.h"
+#include "platform/PrintSurface.h"
 #include "ui/BusyPointer.h"
 #include "ui/PreviewWidgets.h"
 

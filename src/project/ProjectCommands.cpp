@@ -1,6 +1,6 @@
 #include "project/ProjectCommands.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/TextFile.h"
 #include "project/CommDlgs.h"
 #include "project/PictureLoader.h"

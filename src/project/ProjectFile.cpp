@@ -1,6 +1,6 @@
 #include "project/ProjectFile.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/Rounding.h"
 #include "common/TextFile.h"
 #include "project/PictureLoader.h"

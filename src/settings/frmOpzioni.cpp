@@ -1,6 +1,6 @@
 #include "settings/frmOpzioni.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "settings/MainCaptions.h"

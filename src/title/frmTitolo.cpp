@@ -1,6 +1,6 @@
 #include "title/frmTitolo.h"
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "common/LeadingNumber.h"
 #include "title/ShowColor.h"
 #include "ui/BusyPointer.h"

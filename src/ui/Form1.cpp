@@ -1,7 +1,8 @@
 #include "ui/Form1.h"
 
 #include "app/RegOCX.h"
-#include "print/PrintSurface.h"
+#include "common/Version.h"
+#include "platform/PrintSurface.h"
 #include "print/StampaCopertina.h"
 #include "project/CommDlgs.h"
 #include "settings/HelpPages.h"

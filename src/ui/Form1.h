@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Session.h"
+#include "model/Session.h"
 #include "model/Refresh.h"
 #include "platform/Platform.h"
 #include "print/frmStampa.h"

@@ -1,7 +1,8 @@
 #include "ui/frmAbout2.h"
 
-#include "app/AppFolder.h"
-#include "app/Session.h"
+#include "common/AppFolder.h"
+#include "common/Version.h"
+#include "model/Session.h"
 #include "ui/PreviewWidgets.h"
 
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
 #include "ui/Form1.h"
@@ -41,4 +41,31 @@ TEST(InstalledMode, ChangesSurviveARestartInTheUsersCopies) {
     // A writable program folder keeps everything beside the program.
     EXPECT_EQ(withWritableFiles(program.folder(), true, user.path()).catalogueFile(),
               program.path("/Files/Covers.ini"));
+}
+
+// Only the package's marker makes a folder installed; the file system decides
+// for the others. Run as root every folder is writable, which is why the marker
+// must win over writability.
+TEST(InstalledMode, TheInstalledMarkerWinsOverAWritableFolder) {
+    struct Case {
+        bool marker;
+        bool expectWritable;
+    };
+    for (const Case c : {Case{true, false}, Case{false, true}}) {
+        test::TempAppFolder program;
+        if (c.marker) program.write("/Installed", {});
+        EXPECT_EQ(programFilesWritable(program.folder()), c.expectWritable) << c.marker;
+
+        QTemporaryDir user;
+        const AppFolder folder = withWritableFiles(
+            program.folder(), programFilesWritable(program.folder()), user.path() + "/Files");
+        const QString expectedFolder = c.marker ? user.path() + "/Files" : program.path("/Files");
+        EXPECT_EQ(folder.settingsFile(), expectedFolder + "/Vessomar.ini") << c.marker;
+        EXPECT_EQ(folder.catalogueFile(), expectedFolder + "/Covers.ini") << c.marker;
+    }
+}
+
+// The build folder is a program folder too, and it must stay writable.
+TEST(InstalledMode, TheBuildFolderHasNoInstalledMarker) {
+    EXPECT_FALSE(QFile::exists(AppFolder{test::buildFolder()}.installedMarker()));
 }

@@ -2,6 +2,7 @@
 // CUPS scheduler and measures the zones on the PDF it writes. CI starts the
 // scheduler and the queues with tools/start-cups.sh; without them the test skips.
 #include "platform/CupsPrinterSystem.h"
+#include "print/PainterPrintSurface.h"
 #include "print/frmStampa.h"
 #include "support/MainWindow.h"
 #include "support/PageMeasure.h"
@@ -55,7 +56,7 @@ QString waitForNewPdf(const QStringList& before, const QString& title) {
 }  // namespace
 
 TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
-    CupsPrinterSystem printers;
+    CupsPrinterSystem printers(&PainterPrintSurface::on);
     if (!printers.printerNames().contains(kQueue) || !printers.printerNames().contains(kOtherQueue))
         GTEST_SKIP() << "no CUPS scheduler with the cups-pdf queues (tools/start-cups.sh)";
     QImageReader::setAllocationLimit(1024);

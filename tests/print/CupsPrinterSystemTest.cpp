@@ -1,5 +1,5 @@
 #include "platform/CupsPrinterSystem.h"
-#include "print/PrintSurface.h"
+#include "print/PainterPrintSurface.h"
 
 #include <gtest/gtest.h>
 #include <QPageSize>
@@ -58,7 +58,7 @@ TEST(CupsQuality, CodesMapOntoWhatTheDestinationReports) {
 // Whatever the machine has (no scheduler, no queues or some), names that are not
 // installed are refused without a hang.
 TEST(CupsPrinterSystem, RefusesPrintersThatAreNotInstalled) {
-    CupsPrinterSystem cups;
+    CupsPrinterSystem cups(&PainterPrintSurface::on);
     const QString missing = QStringLiteral("No such queue 7f3c");
     EXPECT_FALSE(cups.printerNames().contains(missing));
     EXPECT_FALSE(cups.setCurrentPrinter(missing));
@@ -74,7 +74,7 @@ TEST(CupsPrinterSystem, RefusesPrintersThatAreNotInstalled) {
 
 // Runs where the CI's cups-pdf queue is installed.
 TEST(CupsPrinterSystem, PreparesAJobOnAnInstalledQueue) {
-    CupsPrinterSystem cups;
+    CupsPrinterSystem cups(&PainterPrintSurface::on);
     if (!cups.printerNames().contains(kCiQueue)) GTEST_SKIP() << "no " << kCiQueue.toStdString();
     ASSERT_TRUE(cups.setCurrentPrinter(kCiQueue));
     EXPECT_EQ(cups.currentPrinterName(), kCiQueue);

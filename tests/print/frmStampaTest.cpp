@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "model/Session.h"
 #include "print/frmStampa.h"
 #include "support/FakePlatform.h"
 #include "support/WidgetEvents.h"

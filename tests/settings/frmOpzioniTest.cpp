@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "model/Session.h"
 #include "settings/frmOpzioni.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "print/PrintSurface.h"
+#include "platform/PrintSurface.h"
 #include "support/RecordingSurface.h"
 
 #include <QList>

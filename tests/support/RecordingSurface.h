@@ -1,6 +1,7 @@
 #pragma once
 
-#include "print/PrintSurface.h"
+#include "model/ComposedPicture.h"
+#include "platform/PrintSurface.h"
 
 #include <QStringList>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
 
 #include <QByteArray>
 #include <QString>

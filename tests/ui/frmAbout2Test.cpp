@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "model/Session.h"
 #include "support/FakePlatform.h"
 #include "ui/CreditsScroller.h"
 #include "ui/frmAbout2.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
 #include "model/CoverCatalogue.h"
 #include "model/CurrentModel.h"
 #include "model/ImagingEngine.h"

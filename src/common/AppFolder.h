@@ -18,6 +18,8 @@ struct AppFolder {
     QString catalogueFile() const { return dataFilesFolder() + QStringLiteral("/Covers.ini"); }
     QString langFolder() const { return path(QStringLiteral("/Files/Lang")); }
     QString portableMarker() const { return path(QStringLiteral("/Files/Portable.ini")); }
+    // Installed with the package (cmake/Install.cmake), never in a build folder.
+    QString installedMarker() const { return path(QStringLiteral("/Installed")); }
     QString portableSetupScript() const { return path(QStringLiteral("/Reg.bat")); }
     QString imagingComponent() const { return path(QStringLiteral("/GflAx.dll")); }
     QString templatesFolder() const { return path(QStringLiteral("/Modelli")); }
@@ -30,17 +32,12 @@ struct AppFolder {
 AppFolder withWritableFiles(AppFolder folder, bool programFilesWritable,
                             const QString& userFolder);
 
-// The same, deciding from the file system and the user's data folder.
-AppFolder withWritableFiles(AppFolder folder);
+// Whether the program's own Files folder takes the settings and the catalogue. An
+// installed folder never does, even where its user (root) could write it; for a
+// portable or a build folder the file system decides.
+bool programFilesWritable(const AppFolder& folder);
 
-// The program's version and the caption built from it.
-struct Version {
-    static constexpr int kMajor = 2;
-    static constexpr int kMinor = 5;
-    static constexpr int kRevision = 7;
-    static QString caption() {
-        return QStringLiteral("Vessomar %1.%2.0.%3").arg(kMajor).arg(kMinor).arg(kRevision);
-    }
-};
+// The same, deciding with programFilesWritable and the user's data folder.
+AppFolder withWritableFiles(AppFolder folder);
 
 }  // namespace vsm

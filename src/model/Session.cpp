@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "model/Session.h"
 
 namespace vsm {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "model/ComposedPicture.h"
-
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <optional>
 
 namespace vsm {
+
+class ComposedPicture;
 
 // A page to print on, in millimetres from the top-left corner of the printable
 // area. Every operation reports whether it worked, so that a failing step can be

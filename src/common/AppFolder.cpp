@@ -1,4 +1,4 @@
-#include "app/AppFolder.h"
+#include "common/AppFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,10 +21,14 @@ AppFolder withWritableFiles(AppFolder folder, bool programFilesWritable,
     return folder;
 }
 
-AppFolder withWritableFiles(AppFolder folder) {
+bool programFilesWritable(const AppFolder& folder) {
+    if (QFileInfo::exists(folder.installedMarker())) return false;
     // access() asks the system itself, which also knows read-only mounts.
-    const bool writable =
-        ::access(QFile::encodeName(folder.filesFolder()).constData(), W_OK) == 0;
+    return ::access(QFile::encodeName(folder.filesFolder()).constData(), W_OK) == 0;
+}
+
+AppFolder withWritableFiles(AppFolder folder) {
+    const bool writable = programFilesWritable(folder);
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                          QStringLiteral("/vessomar/Files");
     return withWritableFiles(std::move(folder), writable, user);
