@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
+#include "settings/InterfaceSound.h"
 #include "settings/MainCaptions.h"
 #include "ui/PictureButtons.h"
 #include "ui/PreviewWidgets.h"
@@ -164,7 +165,7 @@ void frmOpzioni::buildButtons() {
         label1_[size_t(i)] = label;
     }
     buttons_ = new PictureButtons(
-        this, [this] { playSoundIfTicked("/Files/Click1.wav"); },
+        this, [this] { playSoundIfTicked(session_.folder.hoverSound()); },
         [this](int index) { buttonClicked(index); });
 }
 
@@ -328,7 +329,7 @@ int frmOpzioni::lastFieldLeft() const {
 
 void frmOpzioni::buttonClicked(int index) {
     closing_ = true;  // the focused field loses its focus as the dialog closes
-    playSoundIfTicked("/Files/Click2.wav");
+    playSoundIfTicked(session_.folder.clickSound());
     writeBack(lastFieldLeft());
     if (index == kOkButton) {
         session_.settings.soundsOn = check1_->isChecked();
@@ -340,9 +341,8 @@ void frmOpzioni::buttonClicked(int index) {
     }
 }
 
-void frmOpzioni::playSoundIfTicked(const char* relativePath) {
-    if (check1_->isChecked() && platform_.sounds)
-        platform_.sounds->playAndWait(session_.folder.path(QLatin1String(relativePath)));
+void frmOpzioni::playSoundIfTicked(const QString& file) {
+    playInterfaceSound(check1_->isChecked(), platform_.sounds, file);
 }
 
 // --- Events ---

@@ -67,7 +67,7 @@ private:
     std::optional<std::int32_t> wholeNumber(int field) const;
 
     void buttonClicked(int index);
-    void playSoundIfTicked(const char* relativePath);
+    void playSoundIfTicked(const QString& file);
     int fieldIndexOf(QObject* watched) const;
     int lastFieldLeft() const;
 

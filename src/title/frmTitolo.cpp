@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "common/LeadingNumber.h"
+#include "settings/InterfaceSound.h"
 #include "title/ShowColor.h"
 #include "ui/BusyPointer.h"
 #include "ui/PictureButtons.h"
@@ -87,7 +88,7 @@ void frmTitolo::build() {
     for (QLineEdit* e : {text1_, text2_}) e->installEventFilter(this);
 
     buttons_ = new PictureButtons(
-        this, [this] { playSound("/Files/Click1.wav"); },
+        this, [this] { playSound(session_.folder.hoverSound()); },
         [this](int index) { index == 0 ? ok() : cancel(); });
     const char* captions[2] = {"Ok", ""};
     for (int i = 0; i < 2; ++i) {
@@ -198,15 +199,14 @@ void frmTitolo::chooseColour() {
     showSwatch();
 }
 
-void frmTitolo::playSound(const char* file) {
-    if (session_.settings.soundsOn && platform_.sounds)
-        platform_.sounds->playAndWait(session_.folder.path(QString::fromLatin1(file)));
+void frmTitolo::playSound(const QString& file) {
+    playInterfaceSound(session_.settings.soundsOn, platform_.sounds, file);
 }
 
 void frmTitolo::ok() {
     if (closing_) return;
     closing_ = true;
-    playSound("/Files/Click2.wav");
+    playSound(session_.folder.clickSound());
     hide();
     {
         BusyPointer busy;
@@ -229,7 +229,7 @@ void frmTitolo::ok() {
 void frmTitolo::cancel() {
     if (closing_) return;
     closing_ = true;
-    playSound("/Files/Click2.wav");
+    playSound(session_.folder.clickSound());
     refresh_();
     reject();
 }

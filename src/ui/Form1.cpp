@@ -5,6 +5,7 @@
 #include "print/StampaCopertina.h"
 #include "project/CommDlgs.h"
 #include "settings/HelpPages.h"
+#include "settings/InterfaceSound.h"
 #include "settings/frmOpzioni.h"
 #include "title/frmTitolo.h"
 #include "settings/MainCaptions.h"
@@ -683,7 +684,7 @@ void Form1::buildPreview() {
 
 void Form1::buildToolbar() {
     Toolbar::Hooks hooks;
-    hooks.hoverSound = [this] { playSound("/Files/Click1.wav"); };
+    hooks.hoverSound = [this] { playSound(session_.folder.hoverSound()); };
     hooks.clicked = [this](int index) { toolbarClicked(index); };
     hooks.clearDropTarget = [this] {
         if (projectCommands_) projectCommands_->setDropTargetSlot(QString());
@@ -693,13 +694,12 @@ void Form1::buildToolbar() {
 
 QLabel* Form1::image5(int index) const { return toolbar_->button(index); }
 
-void Form1::playSound(const char* file) {
-    if (session_.settings.soundsOn && platform_.sounds)
-        platform_.sounds->playAndWait(session_.folder.path(QString::fromLatin1(file)));
+void Form1::playSound(const QString& file) {
+    playInterfaceSound(session_.settings.soundsOn, platform_.sounds, file);
 }
 
 void Form1::toolbarClicked(int index) {
-    playSound("/Files/Click2.wav");
+    playSound(session_.folder.clickSound());
     switch (index) {
         case 0: projectCommands_->openCommand(); break;
         case 1: openPrintDialog(); break;

@@ -123,7 +123,7 @@ private:
     void fitModelList();
     QLabel* image5(int index) const;
     void toolbarClicked(int index);
-    void playSound(const char* file);
+    void playSound(const QString& file);
     void openWithShell(const QString& address);
     void unload();
     void wireCommands();
