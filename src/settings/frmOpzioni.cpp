@@ -5,8 +5,8 @@
 #include "common/Rounding.h"
 #include "settings/InterfaceSound.h"
 #include "settings/MainCaptions.h"
-#include "ui/PictureButtons.h"
-#include "ui/PreviewWidgets.h"
+#include "widgets/PictureButtons.h"
+#include "widgets/PlaceControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

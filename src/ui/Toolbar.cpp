@@ -2,7 +2,7 @@
 
 #include "common/Rounding.h"
 #include "settings/UiText.h"
-#include "ui/PreviewWidgets.h"
+#include "common/Units.h"
 #include "ui/ToolbarIcons.h"
 
 #include <QEvent>
