@@ -36,7 +36,10 @@ namespace vsm {
 
 namespace {
 
-constexpr int k = Form1::kTwipsPerPixel;
+// The resize layout and the minimum size convert their twips offsets by whole
+// division, not by twipsToPixels: rounding would move the anchored furniture and
+// the minimum by a pixel from where the window has always put them.
+constexpr int k = kTwipsPerPixel;
 
 constexpr int kLine1Y = 780;
 constexpr int kHintHeight = 300;
@@ -54,7 +57,8 @@ Form1::Form1(const Platform& platform, const AppFolder& folder, QString commandL
     buildControls();
     wireCommands();
     keepMinimumSize();
-    resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k + menuBar()->sizeHint().height());
+    resize(twipsToPixels(kDesignedInnerWidth),
+           twipsToPixels(kDesignedInnerHeight) + menuBar()->sizeHint().height());
 }
 
 Form1::~Form1() = default;
@@ -577,7 +581,7 @@ void Form1::buildMenus() {
 void Form1::buildControls() {
     canvas_ = new QWidget(this);
     canvas_->setObjectName(QStringLiteral("Canvas"));
-    canvas_->resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k);
+    canvas_->resize(twipsToPixels(kDesignedInnerWidth), twipsToPixels(kDesignedInnerHeight));
     setCentralWidget(canvas_);
     canvas_->setMouseTracking(true);
     canvas_->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "widgets/PictureButtons.h"
 
+#include "common/Units.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,7 +10,7 @@ namespace vsm {
 
 namespace {
 
-constexpr int kRaisePixels = 2;  // 30 twips
+constexpr int kRaiseTwips = 30;
 
 QPixmap transparent(QSize size) {
     QPixmap pixmap(size);
@@ -61,7 +63,8 @@ void PictureButtons::raise(int index) {
     Button& b = buttons_[size_t(index)];
     if (b.raised) return;
     b.raised = true;
-    place(b, QPoint(-kRaisePixels, -kRaisePixels), true);
+    const int raise = twipsToPixels(kRaiseTwips);
+    place(b, QPoint(-raise, -raise), true);
     if (hoverSound_) hoverSound_();
 }
 
