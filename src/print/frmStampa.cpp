@@ -191,13 +191,13 @@ void frmStampa::buildButtons() {
 // --- Load ---
 
 void frmStampa::load() {
-    showOrientation();                        // 1
-    setCaptions();                            // 2
-    fillLists();                              // 3
+    showOrientation();                           // 1
+    setCaptions();                               // 2
+    fillLists();                                 // 3
     for (int i : {kPrintButton, kCancelButton})  // 4: rest positions
         buttons_->add(image1_[size_t(i)], label1_[size_t(i)]);
-    fillCopiesList();                         // 5
-    setWindowOpacity(kOpacity / 255.0);       // 6
+    fillCopiesList();                    // 5
+    setWindowOpacity(kOpacity / 255.0);  // 6
 }
 
 void frmStampa::setCaptions() {

@@ -606,7 +606,8 @@ void Form1::buildControls() {
     connect(combo1_, qOverload<int>(&QComboBox::activated), this, [this] { Combo1_Click(); });
     label5_->setBuddy(combo1_);  // the caption's access key opens the list
 
-    check1_ = placeControl<QCheckBox>(canvas_, "Check1", 150, h - kHintHeight - 255 - 200, 255, 255);
+    check1_ =
+        placeControl<QCheckBox>(canvas_, "Check1", 150, h - kHintHeight - 255 - 200, 255, 255);
     connect(check1_, &QCheckBox::toggled, this, &Form1::onOutlineSwitch);
     label6_ = placeControl<QLabel>(canvas_, "Label6", 420, h - kHintHeight - 255 - 200, 2400, 255);
     label6_->installEventFilter(this);
@@ -615,8 +616,8 @@ void Form1::buildControls() {
         hinted->installEventFilter(this);
     }
 
-    text1_ = placeControl<QLineEdit>(canvas_, "Text1", (w - 4200) / 2, h - kHintHeight - 600, 4200,
-                                     480);
+    text1_ =
+        placeControl<QLineEdit>(canvas_, "Text1", (w - 4200) / 2, h - kHintHeight - 600, 4200, 480);
     text1_->setAlignment(Qt::AlignCenter);
     connect(text1_, &QLineEdit::textChanged, this, &Form1::onCoverTitleEdited);
     text1_->installEventFilter(this);

@@ -35,7 +35,6 @@ QString creditLine() {
         "Cover templates and icons were drawn for Vessomar.");
 }
 
-
 QPixmap blankPixmap(QSize size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);

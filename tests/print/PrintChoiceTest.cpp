@@ -141,19 +141,28 @@ TEST_F(PrintChoiceTest, OrientationStartsFromTheModelTogglesAndReachesTheJobOnly
     }
 }
 
-TEST_F(PrintChoiceTest, CopiesComeFromALeadingPositiveNumberThatFits) {
+TEST(PrintChoiceCopies, ALeadingNumberCountsWhenItRoundsToAtLeastOneAndFits) {
     const struct {
         const char* text;
         std::optional<int> copies;
     } cases[] = {
-        {"3", 3},  {"2.5", 2}, {"3.5", 4},  {" 7 copies", 7}, {"32767", 32767},
-        {"0", {}}, {"", {}},   {"abc", {}}, {"-2", {}},       {"40000", {}}, {"0.4", {}},
+        {"1", 1},           {"+4 pages", 4}, {"1e2", 100},
+        {"1.5", 2},         {"0.5", {}},      // rounds half to even, to 0
+        {"32767.4", 32767}, {"32767.5", {}},  // rounds past the largest count
+        {"-0.6", {}},       {"x3", {}},
     };
     for (const auto& c : cases) {
-        printers.copies.reset();
-        make().applyToJob(QString::fromLatin1(c.text));
-        EXPECT_EQ(printers.copies, c.copies) << '"' << c.text << '"';
+        const std::optional<std::int16_t> copies = PrintChoice::copiesFrom(c.text);
+        EXPECT_EQ(copies ? std::optional<int>(*copies) : std::nullopt, c.copies) << c.text;
     }
+}
+
+TEST_F(PrintChoiceTest, PrintingLeavesTheJobsCopiesAloneWithoutACount) {
+    PrintChoice choice = make();
+    choice.applyToJob(QStringLiteral("3"));
+    EXPECT_EQ(printers.copies, 3);
+    choice.applyToJob(QStringLiteral("none"));
+    EXPECT_EQ(printers.copies, 3);
 }
 
 TEST_F(PrintChoiceTest, AFailingChoiceIsReportedToTheOwnersPrompts) {

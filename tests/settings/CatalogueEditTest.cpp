@@ -47,8 +47,8 @@ TEST_F(CatalogueEditTest, Zone2TopIsKeptNoHigherThanZone1TopAndNoHigherThan1mm) 
         const char *top1, *top2;
         std::optional<QString> corrected;
     } cases[] = {
-        {"12", "5", "12"},   {"0.5", "0.2", "1"},  {"0.5", "-3", "1"},      {"12", "abc", "12"},
-        {"10", "10", {}},    {"0", "0", {}},       {"5", "12", {}},         {"12", "12.0", {}},
+        {"12", "5", "12"},   {"0.5", "0.2", "1"}, {"0.5", "-3", "1"}, {"12", "abc", "12"},
+        {"10", "10", {}},    {"0", "0", {}},      {"5", "12", {}},    {"12", "12.0", {}},
         {"12x", "3", "12x"},  // the zone-1 text is copied as typed
     };
     for (const auto& c : cases) {
@@ -81,15 +81,14 @@ TEST_F(CatalogueEditTest, SizesAreReadInTheUsersFormatAndRoundedHalfToEven) {
         locale.locale = c.locale;
         catalogue.models[kBox].zone1Width = 100;
         edit.select(kBox);
-        EXPECT_EQ(edit.store(kBox, texts({{F::kWidth, c.typed}})), c.stored.has_value())
-            << c.typed;
+        EXPECT_EQ(edit.store(kBox, texts({{F::kWidth, c.typed}})), c.stored.has_value()) << c.typed;
         EXPECT_EQ(catalogue.models[kBox].zone1Width, c.stored.value_or(100)) << c.typed;
     }
 }
 
 TEST_F(CatalogueEditTest, ADiscHasOneDiameterForEveryZoneItHas) {
-    const auto typed = texts({{F::kWidth, "40"}, {F::kHeight, "99"}, {F::kZone2Width, "98"},
-                              {F::kZone2Height, "97"}});
+    const auto typed = texts(
+        {{F::kWidth, "40"}, {F::kHeight, "99"}, {F::kZone2Width, "98"}, {F::kZone2Height, "97"}});
     for (int model : {kDisc, kTwoDiscs}) {
         ASSERT_TRUE(edit.select(model));
         EXPECT_TRUE(edit.store(model, typed));
@@ -110,8 +109,11 @@ TEST_F(CatalogueEditTest, ASizeThatIsNoNumberStopsTheWriteBackAfterThePositions)
         catalogue.models[kBox].zone2Width = 50;
         catalogue.models[kBox].zone2Top = QStringLiteral("120");
         edit.select(kBox);
-        auto typed = texts({{F::kZone1Left, " 9 "}, {F::kWidth, "206"}, {F::kHeight, "207"},
-                            {F::kZone2Width, "208"}, {F::kZone2Height, "209"}});
+        auto typed = texts({{F::kZone1Left, " 9 "},
+                            {F::kWidth, "206"},
+                            {F::kHeight, "207"},
+                            {F::kZone2Width, "208"},
+                            {F::kZone2Height, "209"}});
         typed[size_t(bad)] = QStringLiteral("wide");
         EXPECT_FALSE(edit.store(kBox, typed)) << bad;
 
