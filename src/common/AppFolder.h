@@ -23,6 +23,9 @@ struct AppFolder {
     QString portableSetupScript() const { return path(QStringLiteral("/Reg.bat")); }
     QString imagingComponent() const { return path(QStringLiteral("/GflAx.dll")); }
     QString templatesFolder() const { return path(QStringLiteral("/Modelli")); }
+    // The interface sounds: a light tick when a button is hovered, a firmer one on a click.
+    QString hoverSound() const { return path(QStringLiteral("/Files/Click1.wav")); }
+    QString clickSound() const { return path(QStringLiteral("/Files/Click2.wav")); }
 };
 
 // An installed program folder (/opt/vessomar) is read-only for its users. Then

@@ -1,83 +1,46 @@
 #include "print/frmStampa.h"
 
 #include "model/Session.h"
-#include "common/LeadingNumber.h"
-#include "common/Rounding.h"
-#include "platform/PrintSurface.h"
-#include "ui/BusyPointer.h"
-#include "ui/PreviewWidgets.h"
+#include "settings/InterfaceSound.h"
+#include "widgets/BusyPointer.h"
+#include "widgets/PictureButtons.h"
+#include "widgets/PlaceControl.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <exception>
-#include <optional>
 
 namespace vsm {
 
 namespace {
 
-constexpr int kHoverShiftTwips = 30;
-constexpr int kHighestQuality = -4;
-constexpr int kLowestQuality = -1;
-constexpr int kFirstQualityText = 95;  // texts 95..98 name the codes -4..-1
 constexpr int kMaxCopiesInList = 10;
 constexpr int kOpacity = 245;
-constexpr int kPrinterErrorNumber = 482;  // the classic runtime number of a printer error
 
 // Designed places in twips: left, top, width, height.
-const QRect kDialogSize(0, 0, 5400, 3900);
-const QRect kShape1(120, 120, 5160, 840), kLabel3(240, 180, 2400, 255),
-    kCombo1(240, 480, 4920, 345);
-const QRect kShape2(120, 1080, 2520, 840), kLabel2(240, 1140, 2280, 255),
-    kCboQualita(240, 1440, 2280, 345);
-const QRect kShape4(2760, 1080, 2520, 840), kLabel5(2880, 1140, 2280, 255),
-    kCombo2(2880, 1440, 1200, 345);
-const QRect kShape3(120, 2040, 2520, 1740), kLabel4(240, 2100, 2280, 255),
-    kImage2(1080, 2460, 600, 840), kImage3(960, 2580, 840, 600);
-const QRect kImage1[2] = {{3060, 2220, 720, 720}, {4380, 2220, 720, 720}};
-const QRect kLabel1[2] = {{2820, 3000, 1200, 255}, {4140, 3000, 1200, 255}};
-
-QPoint twipsToPoint(QPoint twips) {
-    return twipsToPixels(QRectF(twips, QSizeF())).topLeft();
-}
-QPoint pixelsToTwips(QPoint pixels) {
-    return pixels * kTwipsPerPixel;
-}
-
-// Stands in when the platform brings no printer system: nothing is installed.
-class NoPrinters : public PrinterSystem {
-public:
-    QStringList printerNames() override { return {}; }
-    QString defaultPrinterName() override { return {}; }
-    bool setCurrentPrinter(const QString&) override { return false; }
-    QString currentPrinterName() override { return {}; }
-    bool makeDefault(const QString&) override { return false; }
-    int printQuality() override { return 0; }
-    bool setPrintQuality(int) override { return false; }
-    void setOrientation(Orientation) override {}
-    void setCopies(int) override {}
-    std::unique_ptr<PrintSurface> beginJob() override { return nullptr; }
-};
-
-PrinterSystem& printersOf(const Platform& platform) {
-    static NoPrinters none;
-    return platform.printers ? *platform.printers : none;
-}
-
-class NoPrompts : public MessagePrompts {
-public:
-    void message(QWidget*, const QString&, const QString&, Icon) override {}
-};
-
+const TwipsRect kDialogSize = TwipsRect::of(0, 0, 5400, 3900);
+const TwipsRect kShape1 = TwipsRect::of(120, 120, 5160, 840),
+                kLabel3 = TwipsRect::of(240, 180, 2400, 255),
+                kCombo1 = TwipsRect::of(240, 480, 4920, 345);
+const TwipsRect kShape2 = TwipsRect::of(120, 1080, 2520, 840),
+                kLabel2 = TwipsRect::of(240, 1140, 2280, 255),
+                kCboQualita = TwipsRect::of(240, 1440, 2280, 345);
+const TwipsRect kShape4 = TwipsRect::of(2760, 1080, 2520, 840),
+                kLabel5 = TwipsRect::of(2880, 1140, 2280, 255),
+                kCombo2 = TwipsRect::of(2880, 1440, 1200, 345);
+const TwipsRect kShape3 = TwipsRect::of(120, 2040, 2520, 1740),
+                kLabel4 = TwipsRect::of(240, 2100, 2280, 255),
+                kImage2 = TwipsRect::of(1080, 2460, 600, 840),
+                kImage3 = TwipsRect::of(960, 2580, 840, 600);
+const TwipsRect kImage1[2] = {TwipsRect::of(3060, 2220, 720, 720),
+                              TwipsRect::of(4380, 2220, 720, 720)};
+const TwipsRect kLabel1[2] = {TwipsRect::of(2820, 3000, 1200, 255),
+                              TwipsRect::of(4140, 3000, 1200, 255)};
 
 QPixmap canvas(QSize size) {
     QPixmap pixmap(size);
@@ -127,95 +90,24 @@ QPixmap printPicture(QSize size) {
     return pixmap;
 }
 
-QPixmap cancelPicture(QSize size) {
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF disc = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(6, 6, -6, -6);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 50, 45));
-    p.drawEllipse(disc);
-    const QRectF cross = disc.adjusted(disc.width() * 0.3, disc.height() * 0.3, -disc.width() * 0.3,
-                                       -disc.height() * 0.3);
-    p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(cross.topLeft(), cross.bottomRight());
-    p.drawLine(cross.topRight(), cross.bottomLeft());
-    return pixmap;
-}
-
-void setUnderline(QLabel* label, bool on) {
-    QFont font = label->font();
-    font.setUnderline(on);
-    label->setFont(font);
-}
-
-bool isClick(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonRelease) return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    return mouse->button() == Qt::LeftButton && widget &&
-           widget->rect().contains(mouse->position().toPoint());
-}
-
 // A combo box the user types into; typing neither completes nor adds items.
-QComboBox* editableCombo(QWidget* parent) {
-    auto* combo = new QComboBox(parent);
+QComboBox* editableCombo(QWidget* parent, const char* name, const TwipsRect& twips) {
+    auto* combo = placeControl<QComboBox>(parent, name, twips);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     return combo;
 }
 
-// Shown with OK only, under the application's own title.
-void reportChoiceFailure(MessagePrompts& prompts, QWidget* owner, const QString& description) {
-    prompts.message(owner, QString(), printerChoiceErrorText(kPrinterErrorNumber, description),
-                    MessagePrompts::Icon::None);
-}
-
-bool choosePrinter(PrinterSystem& printers, MessagePrompts& prompts, QWidget* owner,
-                   const QString& name) {
-    for (const QString& installed : printers.printerNames()) {
-        if (installed.toUpper() != name.toUpper()) continue;
-        if (!printers.setCurrentPrinter(installed)) {
-            reportChoiceFailure(prompts, owner, QStringLiteral("Printer error"));
-            return false;
-        }
-        // The installed spelling, so that the next opening finds it case for case.
-        printers.makeDefault(installed);
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
-
-QString printerChoiceErrorText(int number, const QString& description) {
-    return QStringLiteral("Error %1 (%2) in procedura ImpostaStampante di Modulo Stampanti")
-        .arg(QString::number(number), description);
-}
-
-bool ImpostaStampante(PrinterSystem& printers, MessagePrompts& prompts, QWidget* owner,
-                      const QString& name) {
-    QString failure;
-    try {
-        return choosePrinter(printers, prompts, owner, name);
-    } catch (const std::exception& e) {
-        failure = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        failure = QStringLiteral("Unknown error");
-    }
-    reportChoiceFailure(prompts, owner, failure);
-    return false;
-}
 
 frmStampa::frmStampa(const Platform& platform, const Session& session, PrintDialogState& state,
                      std::function<void()> stampaCopertina, QWidget* parent)
     : QDialog(parent),
       platform_(platform),
       session_(session),
-      state_(state),
-      stampaCopertina_(std::move(stampaCopertina)),
-      printers_(printersOf(platform)) {
+      choice_(platform, state, session.model.currentOrientation, this),
+      stampaCopertina_(std::move(stampaCopertina)) {
     setObjectName(QStringLiteral("frmStampa"));
     buildControls();
     load();
@@ -225,7 +117,6 @@ frmStampa::frmStampa(const Platform& platform, const Session& session, PrintDial
 
 void frmStampa::buildControls() {
     setFixedSize(twipsToPixels(kDialogSize).size());
-    setMouseTracking(true);  // moving over the background lowers the buttons
     buildPrinterBox();
     buildQualityBox();
     buildCopiesBox();
@@ -233,20 +124,15 @@ void frmStampa::buildControls() {
     buildButtons();
 }
 
-QLabel* frmStampa::addLabel(const char* name, const QRect& twips) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(twipsToPixels(twips));
-    return label;
+QLabel* frmStampa::addLabel(const char* name, const TwipsRect& twips) {
+    return placeControl<QLabel>(this, name, twips);
 }
 
-QFrame* frmStampa::addFrame(const char* name, const QRect& twips) {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QLatin1String(name));
+QFrame* frmStampa::addFrame(const char* name, const TwipsRect& twips) {
+    auto* frame = placeControl<QFrame>(this, name, twips);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    frame->setGeometry(twipsToPixels(twips));
     frame->lower();
     return frame;
 }
@@ -254,28 +140,22 @@ QFrame* frmStampa::addFrame(const char* name, const QRect& twips) {
 void frmStampa::buildPrinterBox() {
     addFrame("Shape1", kShape1);
     label3_ = addLabel("Label3", kLabel3);
-    combo1_ = editableCombo(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setGeometry(twipsToPixels(kCombo1));
+    combo1_ = editableCombo(this, "Combo1", kCombo1);
     connect(combo1_, &QComboBox::currentTextChanged, this, [this] { Combo1_Click(); });
 }
 
 void frmStampa::buildQualityBox() {
     addFrame("Shape2", kShape2);
     label2_ = addLabel("Label2", kLabel2);
-    cboQualita_ = new QComboBox(this);
-    cboQualita_->setObjectName(QStringLiteral("cboQualita"));
-    cboQualita_->setGeometry(twipsToPixels(kCboQualita));
+    cboQualita_ = placeControl<QComboBox>(this, "cboQualita", kCboQualita);
     connect(cboQualita_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { cboQualita_Click(index); });
+            [this](int index) { choice_.chooseQuality(index); });
 }
 
 void frmStampa::buildCopiesBox() {
     addFrame("Shape4", kShape4);
     label5_ = addLabel("Label5", kLabel5);
-    combo2_ = editableCombo(this);
-    combo2_->setObjectName(QStringLiteral("Combo2"));
-    combo2_->setGeometry(twipsToPixels(kCombo2));
+    combo2_ = editableCombo(this, "Combo2", kCombo2);
 }
 
 void frmStampa::buildOrientationBox() {
@@ -294,35 +174,30 @@ void frmStampa::buildButtons() {
     for (int i : {kPrintButton, kCancelButton}) {
         QLabel* image = addLabel("Image1", kImage1[i]);
         image->setPixmap(i == kPrintButton ? printPicture(image->size())
-                                           : cancelPicture(image->size()));
+                                           : PictureButtons::cancelPicture(image->size()));
         QLabel* label = addLabel("Label1", kLabel1[i]);
         label->setAlignment(Qt::AlignCenter);
-        for (QLabel* part : {image, label}) {
-            part->setProperty("Index", i);
-            part->setMouseTracking(true);
-            part->setCursor(Qt::PointingHandCursor);
-            part->installEventFilter(this);
-        }
+        image->setProperty("Index", i);
+        label->setProperty("Index", i);
         image1_[size_t(i)] = image;
         label1_[size_t(i)] = label;
     }
+    buttons_ = new PictureButtons(
+        this, [this] { playSound(session_.folder.hoverSound()); },
+        [this](int index) { buttonClicked(index); });
+    buttons_->clickOnlyOnReleaseInside();
 }
 
 // --- Load ---
 
 void frmStampa::load() {
-    showModelOrientation();              // 1
-    setCaptions();                       // 2
-    fillLists();                         // 3
-    saveRestPositions();                 // 4
+    showOrientation();                           // 1
+    setCaptions();                               // 2
+    fillLists();                                 // 3
+    for (int i : {kPrintButton, kCancelButton})  // 4: rest positions
+        buttons_->add(image1_[size_t(i)], label1_[size_t(i)]);
     fillCopiesList();                    // 5
     setWindowOpacity(kOpacity / 255.0);  // 6
-}
-
-void frmStampa::showModelOrientation() {
-    const bool portrait = session_.model.currentOrientation == QLatin1String("Verticale");
-    image2_->setHidden(!portrait);
-    image3_->setHidden(portrait);
 }
 
 void frmStampa::setCaptions() {
@@ -340,12 +215,8 @@ void frmStampa::setCaptions() {
 void frmStampa::fillLists() {
     const BusyPointer busy;
     FillPrinterList();
-    FillQualityList();
-}
-
-void frmStampa::saveRestPositions() {
-    for (size_t i = 0; i < rest_.size(); ++i)
-        rest_[i] = {pixelsToTwips(label1_[i]->pos()), pixelsToTwips(image1_[i]->pos())};
+    choice_.probeQualities();
+    showQualities();
 }
 
 void frmStampa::fillCopiesList() {
@@ -356,14 +227,9 @@ void frmStampa::fillCopiesList() {
 
 // --- Printer box ---
 
-QString frmStampa::DefaultPrinterName() {
-    return printers_.defaultPrinterName().trimmed();
-}
-
 void frmStampa::FillPrinterList() {
-    // An entry of the form "name,driver,port" names the printer before its first comma.
-    const QString name = DefaultPrinterName().section(QLatin1Char(','), 0, 0);
-    const QStringList names = printers_.printerNames();
+    const QString name = choice_.defaultPrinter();
+    const QStringList names = choice_.installedPrinters();
     {
         // Filling an empty box selects its first item by itself; that is no choice.
         const QSignalBlocker quiet(combo1_);
@@ -375,78 +241,45 @@ void frmStampa::FillPrinterList() {
     const int match = names.indexOf(name);
     if (match >= 0) combo1_->setCurrentIndex(match);
     combo1_->setEditText(name);
-    impostaStampante(name);
+    choice_.choosePrinter(name);
 }
 
 void frmStampa::Combo1_Click() {
-    // The first notification ever comes from filling the box at the first opening.
-    if (!state_.firstNotificationSeen) {
-        state_.firstNotificationSeen = true;
-        return;
-    }
-    choosePrinterFromText();
-    FillQualityList();
-    impostaStampante(printers_.currentPrinterName());
-}
-
-// A blank box means the first printer; a text that names no printer changes nothing.
-void frmStampa::choosePrinterFromText() {
-    const QString text = combo1_->currentText();
-    for (const QString& name : printers_.printerNames()) {
-        if (!text.trimmed().isEmpty() && name != text) continue;
-        if (!printers_.setCurrentPrinter(name)) return;
+    const PrintChoice::TextOutcome outcome = choice_.printerTextChanged(combo1_->currentText());
+    if (outcome.ignored) return;
+    if (outcome.shows) {
         const QSignalBlocker quiet(combo1_);
-        combo1_->setEditText(name);
-        return;
+        combo1_->setEditText(*outcome.shows);
     }
-}
-
-bool frmStampa::impostaStampante(const QString& name) {
-    static NoPrompts silent;
-    return ImpostaStampante(printers_, platform_.prompts ? *platform_.prompts : silent, this, name);
+    showQualities();
 }
 
 // --- Quality box ---
 
-void frmStampa::FillQualityList() {
-    {
-        // Filling selects the first item by itself; only the remembered position counts.
-        const QSignalBlocker quiet(cboQualita_);
-        cboQualita_->clear();
-        for (int code = kHighestQuality; code <= kLowestQuality; ++code) {
-            if (TryPrintQuality(code))
-                cboQualita_->addItem(session_.uiText[kFirstQualityText + code - kHighestQuality],
-                                     code);
-        }
-        cboQualita_->setCurrentIndex(-1);
-    }
-    const int index = state_.printQualityIndex;
-    if (index >= 0 && index < cboQualita_->count()) cboQualita_->setCurrentIndex(index);
-}
-
-bool frmStampa::TryPrintQuality(int code) {
-    const int previous = printers_.printQuality();
-    const bool accepted = printers_.setPrintQuality(code);
-    printers_.setPrintQuality(previous);
-    return accepted;
-}
-
-void frmStampa::cboQualita_Click(int index) {
-    if (index < 0) return;  // the list was emptied
-    printers_.setPrintQuality(cboQualita_->itemData(index).toInt());
-    state_.printQualityIndex = static_cast<std::int16_t>(index);
+// Shows the qualities the choice found; it has already selected the remembered one.
+void frmStampa::showQualities() {
+    const QSignalBlocker quiet(cboQualita_);
+    cboQualita_->clear();
+    for (int code : choice_.qualities())
+        cboQualita_->addItem(session_.uiText[PrintChoice::qualityTextNumber(code)], code);
+    cboQualita_->setCurrentIndex(choice_.qualityIndex());
 }
 
 // --- Orientation and buttons ---
 
+void frmStampa::showOrientation() {
+    const bool portrait = choice_.orientation() == PrintChoice::Orientation::Portrait;
+    image2_->setHidden(!portrait);
+    image3_->setHidden(portrait);
+}
+
 void frmStampa::toggleOrientation() {
-    const bool portrait = !image2_->isHidden();
-    image2_->setHidden(portrait);
-    image3_->setHidden(!portrait);
+    choice_.toggleOrientation();
+    showOrientation();
 }
 
 void frmStampa::buttonClicked(int index) {
-    playSound("/Files/Click2.wav");
+    playSound(session_.folder.clickSound());
     if (index == kPrintButton) {
         print();
         accept();
@@ -460,79 +293,24 @@ void frmStampa::print() {
     setWindowTitle(QStringLiteral("Stampa in corso..."));
     {
         const BusyPointer busy;
-        printers_.setOrientation(image2_->isHidden() ? PrinterSystem::Orientation::Landscape
-                                                     : PrinterSystem::Orientation::Portrait);
-        applyCopies();
+        choice_.applyToJob(combo2_->currentText());
         if (stampaCopertina_) stampaCopertina_();
     }
     setWindowTitle(caption);
 }
 
-// A copies text without a positive number, or too large, leaves the copies alone.
-void frmStampa::applyCopies() {
-    const double number = leadingNumber(combo2_->currentText());
-    if (number <= 0) return;
-    const std::optional<std::int16_t> copies = toIntegerHalfEven<std::int16_t>(number);
-    if (copies && *copies >= 1) printers_.setCopies(*copies);
-}
-
-// --- Hover effect ---
-
-void frmStampa::raiseButton(int index) {
-    if (raised_[size_t(index)]) return;
-    raised_[size_t(index)] = true;
-    placeButton(index, QPoint(-kHoverShiftTwips, -kHoverShiftTwips));
-    setUnderline(label1_[size_t(index)], true);
-    playSound("/Files/Click1.wav");
-}
-
-void frmStampa::lowerButtons() {
-    for (int i : {kPrintButton, kCancelButton}) {
-        if (!raised_[size_t(i)]) continue;
-        raised_[size_t(i)] = false;
-        placeButton(i, QPoint());
-        setUnderline(label1_[size_t(i)], false);
-    }
-}
-
-void frmStampa::placeButton(int index, QPoint offsetTwips) {
-    const RestPosition& rest = rest_[size_t(index)];
-    label1_[size_t(index)]->move(twipsToPoint(rest.label + offsetTwips));
-    image1_[size_t(index)]->move(twipsToPoint(rest.image + offsetTwips));
-}
-
-void frmStampa::playSound(const char* relativePath) {
-    if (session_.settings.soundsOn && platform_.sounds)
-        platform_.sounds->playAndWait(session_.folder.path(QLatin1String(relativePath)));
+void frmStampa::playSound(const QString& file) {
+    playInterfaceSound(session_.settings.soundsOn, platform_.sounds, file);
 }
 
 // --- Events ---
 
-int frmStampa::indexOf(QObject* control) {
-    const QString name = control->objectName();
-    if (name != QLatin1String("Image1") && name != QLatin1String("Label1")) return -1;
-    return control->property("Index").toInt();
-}
-
 bool frmStampa::eventFilter(QObject* watched, QEvent* event) {
-    const int button = indexOf(watched);
-    if (button >= 0 && event->type() == QEvent::MouseMove) {
-        raiseButton(button);
-        return true;  // a label passes moves on to the background, which would lower it
-    }
-    if (isClick(watched, event)) {
-        if (button >= 0)
-            buttonClicked(button);
-        else
-            toggleOrientation();  // one of the two page pictures
+    if ((watched == image2_ || watched == image3_) && isLeftClickInside(watched, event)) {
+        toggleOrientation();
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void frmStampa::mouseMoveEvent(QMouseEvent* event) {
-    lowerButtons();
-    QDialog::mouseMoveEvent(event);
 }
 
 }  // namespace vsm

@@ -63,13 +63,6 @@ FileDialogChoice ShowFileDialog(FileDialogs& dialogs, const FileDialogArguments&
     return choice;
 }
 
-QString StripAmpersands(const QString& text) {
-    QString plain;
-    for (QChar c : text)
-        if (c != QLatin1Char('&')) plain += c;
-    return plain;
-}
-
 QString TrovaPath(const QString& path) {
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     if (slash < 0) return {};

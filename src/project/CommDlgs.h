@@ -47,9 +47,6 @@ struct FileDialogChoice {
 
 FileDialogChoice ShowFileDialog(FileDialogs& dialogs, const FileDialogArguments& arguments);
 
-// The caption without its "&" characters ("&&" leaves nothing behind).
-QString StripAmpersands(const QString& text);
-
 // The folder part of a path: the text before the last "/". A file at the root
 // gives "/" and a text without "/" an empty text.
 QString TrovaPath(const QString& path);

@@ -5,6 +5,8 @@
 #include "project/CommDlgs.h"
 #include "project/PictureLoader.h"
 #include "project/ProjectFile.h"
+#include "settings/InterfaceSound.h"
+#include "settings/UiText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,7 +78,7 @@ void ProjectCommands::saveAsCommand() {
     dialog.initialFolder = existingFolderOr(saveFolder_, QDir::currentPath());
     dialog.fileName = !projectPath_.isEmpty()
                           ? projectPath_
-                          : CommDlgs::StripAmpersands(session_.uiText[102]) + QStringLiteral(".vsm");
+                          : stripAmpersands(session_.uiText[102]) + QStringLiteral(".vsm");
     dialog.title = dialogTitle(session_.uiText[52]);
     dialog.filter = kProjectFilter;
     dialog.defaultExtension = QStringLiteral("vsm");
@@ -147,8 +149,7 @@ void ProjectCommands::showFailure(const QString& description) {
 }
 
 void ProjectCommands::playClick() {
-    if (session_.settings.soundsOn)
-        platform_.sounds->playAndWait(session_.folder.path(QStringLiteral("/Files/Click2.wav")));
+    playInterfaceSound(session_.settings.soundsOn, platform_.sounds, session_.folder.clickSound());
 }
 
 }  // namespace vsm

@@ -2,10 +2,10 @@
 
 #include "model/Session.h"
 #include "common/LeadingNumber.h"
-#include "common/Rounding.h"
+#include "settings/InterfaceSound.h"
 #include "settings/MainCaptions.h"
-#include "ui/PictureButtons.h"
-#include "ui/PreviewWidgets.h"
+#include "widgets/PictureButtons.h"
+#include "widgets/PlaceControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,43 +23,52 @@ namespace {
 constexpr int kOpacity = 245;
 constexpr int kFirstModelName = 53;
 constexpr int kPositionRows = 3;
-constexpr int kWidthField = 6, kHeightField = 7, kZone2WidthField = 8, kZone2HeightField = 9;
+using Field = CatalogueEdit::Field;
 
 // Designed places in twips: left, top, width, height.
-const QRect kDialogSize(0, 0, 5400, 5400);
-const QRect kLabel3(240, 120, 4920, 255), kCombo1(240, 420, 4920, 345);
-const QRect kLabel2(240, 960, 4920, 255), kLabel4(240, 2640, 4920, 255);
-const QRect kLabel6(2640, 2940, 1200, 255), kLabel7(3960, 2940, 1200, 255);
+const TwipsRect kDialogSize = TwipsRect::of(0, 0, 5400, 5400);
+const TwipsRect kLabel3 = TwipsRect::of(240, 120, 4920, 255),
+                kCombo1 = TwipsRect::of(240, 420, 4920, 345);
+const TwipsRect kLabel2 = TwipsRect::of(240, 960, 4920, 255),
+                kLabel4 = TwipsRect::of(240, 2640, 4920, 255);
+const TwipsRect kLabel6 = TwipsRect::of(2640, 2940, 1200, 255),
+                kLabel7 = TwipsRect::of(3960, 2940, 1200, 255);
 constexpr int kFirstRowTop = 1290, kRowStep = 420, kLeftColumn = 2640, kRightColumn = 3960;
 constexpr int kFieldWidth = 1200, kFieldHeight = 315, kSizeRowTop = 3240;
-const QRect kCheck1(240, 4380, 255, 255), kLabel8(555, 4380, 2100, 255);
-const QRect kImage1[2] = {{3060, 4200, 720, 720}, {4380, 4200, 720, 720}};
-const QRect kLabel1[2] = {{2820, 4980, 1200, 255}, {4140, 4980, 1200, 255}};
+const TwipsRect kCheck1 = TwipsRect::of(240, 4380, 255, 255),
+                kLabel8 = TwipsRect::of(555, 4380, 2100, 255);
+const TwipsRect kImage1[2] = {TwipsRect::of(3060, 4200, 720, 720),
+                              TwipsRect::of(4380, 4200, 720, 720)};
+const TwipsRect kLabel1[2] = {TwipsRect::of(2820, 4980, 1200, 255),
+                              TwipsRect::of(4140, 4980, 1200, 255)};
 
-QRect fieldRect(int column, int top) {
-    return QRect(column, top, kFieldWidth, kFieldHeight);
+TwipsRect fieldRect(int column, int top) {
+    return TwipsRect::of(column, top, kFieldWidth, kFieldHeight);
 }
 
-QRect positionField(int index) {
+TwipsRect positionField(int index) {
     const int row = index / 2;
     return fieldRect(index % 2 ? kRightColumn : kLeftColumn, kFirstRowTop + row * kRowStep);
 }
 
-QRect rowCaption(int row) {
-    return QRect(240, kFirstRowTop + row * kRowStep + 30, 2280, 255);
+TwipsRect rowCaption(int row) {
+    return TwipsRect::of(240, kFirstRowTop + row * kRowStep + 30, 2280, 255);
 }
 
-QRect sizeField(int index) {
-    const int offset = index - kWidthField;
+TwipsRect sizeField(int index) {
+    const int offset = index - Field::kWidth;
     return fieldRect(offset % 2 ? kRightColumn : kLeftColumn, kSizeRowTop + offset / 2 * kRowStep);
+}
+
+// The diameter caption may use the room of the hidden height caption.
+TwipsRect widthCaption(bool disc) {
+    if (!disc) return kLabel6;
+    const QRectF& width = kLabel6.twips;
+    return {width.adjusted(0, 0, kLabel7.twips.right() - width.right(), 0)};
 }
 
 void setAllVisible(std::initializer_list<QWidget*> widgets, bool visible) {
     for (QWidget* w : widgets) w->setVisible(visible);
-}
-
-bool isCircle(const CoverModel& m) {
-    return m.shape.trimmed() == kCircle;
 }
 
 bool isLeftField(QEvent* event) {
@@ -83,7 +92,8 @@ frmOpzioni::frmOpzioni(const Platform& platform, Session& session, int currentMo
       platform_(platform),
       session_(session),
       saveCatalogue_(std::move(saveCatalogue)),
-      reload_(std::move(reload)) {
+      reload_(std::move(reload)),
+      edit_(session.catalogue, platform.locale) {
     setObjectName(QStringLiteral("frmOpzioni"));
     buildControls();
     load(currentModel);
@@ -100,18 +110,13 @@ void frmOpzioni::buildControls() {
     buildButtons();
 }
 
-QLabel* frmOpzioni::addLabel(const char* name, const QRect& twips) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(twipsToPixels(twips));
-    return label;
+QLabel* frmOpzioni::addLabel(const char* name, const TwipsRect& twips) {
+    return placeControl<QLabel>(this, name, twips);
 }
 
-QLineEdit* frmOpzioni::addField(int index, const QRect& twips) {
-    auto* field = new QLineEdit(this);
-    field->setObjectName(QStringLiteral("Text1"));
+QLineEdit* frmOpzioni::addField(int index, const TwipsRect& twips) {
+    auto* field = placeControl<QLineEdit>(this, "Text1", twips);
     field->setProperty("Index", index);
-    field->setGeometry(twipsToPixels(twips));
     field->installEventFilter(this);
     text1_[size_t(index)] = field;
     return field;
@@ -119,9 +124,7 @@ QLineEdit* frmOpzioni::addField(int index, const QRect& twips) {
 
 void frmOpzioni::buildModelBox() {
     label3_ = addLabel("Label3", kLabel3);
-    combo1_ = new QComboBox(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setGeometry(twipsToPixels(kCombo1));
+    combo1_ = placeControl<QComboBox>(this, "Combo1", kCombo1);
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
 }
 
@@ -140,13 +143,11 @@ void frmOpzioni::buildSizeFields() {
     label4_ = addLabel("Label4", kLabel4);
     label6_ = addLabel("Label6", kLabel6);
     label7_ = addLabel("Label7", kLabel7);
-    for (int i = kWidthField; i < kFieldCount; ++i) addField(i, sizeField(i));
+    for (int i = Field::kWidth; i < kFieldCount; ++i) addField(i, sizeField(i));
 }
 
 void frmOpzioni::buildSoundSwitch() {
-    check1_ = new QCheckBox(this);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setGeometry(twipsToPixels(kCheck1));
+    check1_ = placeControl<QCheckBox>(this, "Check1", kCheck1);
     label8_ = addLabel("Label8", kLabel8);
     label8_->installEventFilter(this);  // a click on the caption toggles the switch
 }
@@ -164,7 +165,7 @@ void frmOpzioni::buildButtons() {
         label1_[size_t(i)] = label;
     }
     buttons_ = new PictureButtons(
-        this, [this] { playSoundIfTicked("/Files/Click1.wav"); },
+        this, [this] { playSoundIfTicked(session_.folder.hoverSound()); },
         [this](int index) { buttonClicked(index); });
 }
 
@@ -213,7 +214,7 @@ void frmOpzioni::fillModelList() {
 
 void frmOpzioni::Combo1_Click() {
     const int index = combo1_->currentIndex();
-    const CoverModel* m = session_.catalogue.model(index);
+    const CoverModel* m = edit_.select(index);
     if (!m) return;
     showZone1(*m);
     showSizeFields(*m);
@@ -222,36 +223,33 @@ void frmOpzioni::Combo1_Click() {
 }
 
 void frmOpzioni::showZone1(const CoverModel& m) {
-    text1_[0]->setText(m.zone1Left.trimmed());
-    text1_[1]->setText(m.zone1Top.trimmed());
-    text1_[kWidthField]->setText(QString::number(m.zone1Width));
-    text1_[kHeightField]->setText(QString::number(m.zone1Height));
-    text1_[kZone2WidthField]->setText(QString::number(m.zone2Width));
-    text1_[kZone2HeightField]->setText(QString::number(m.zone2Height));
+    text1_[Field::kZone1Left]->setText(m.zone1Left.trimmed());
+    text1_[Field::kZone1Top]->setText(m.zone1Top.trimmed());
+    text1_[Field::kWidth]->setText(QString::number(m.zone1Width));
+    text1_[Field::kHeight]->setText(QString::number(m.zone1Height));
+    text1_[Field::kZone2Width]->setText(QString::number(m.zone2Width));
+    text1_[Field::kZone2Height]->setText(QString::number(m.zone2Height));
 }
 
 void frmOpzioni::showSizeFields(const CoverModel& m) {
-    const bool circle = isCircle(m);
-    const bool zone2Shown = !circle && leadingNumber(text1_[kZone2WidthField]->text()) != 0;
-    text1_[kHeightField]->setHidden(circle);
-    text1_[kZone2WidthField]->setVisible(zone2Shown);
-    text1_[kZone2HeightField]->setVisible(zone2Shown);
-    label7_->setHidden(circle);
-    label6_->setText(session_.uiText[circle ? 88 : 86]);
-    // The diameter caption may use the room of the hidden height caption.
-    label6_->setGeometry(twipsToPixels(
-        circle ? kLabel6.adjusted(0, 0, kLabel7.right() - kLabel6.right(), 0) : QRectF(kLabel6)));
-    zone2SizesKept_ = m.zone2Width > 0;
+    const bool disc = CatalogueEdit::isDisc(m);
+    const bool zone2Shown = !disc && leadingNumber(text1_[Field::kZone2Width]->text()) != 0;
+    text1_[Field::kHeight]->setHidden(disc);
+    text1_[Field::kZone2Width]->setVisible(zone2Shown);
+    text1_[Field::kZone2Height]->setVisible(zone2Shown);
+    label7_->setHidden(disc);
+    label6_->setText(session_.uiText[disc ? 88 : 86]);
+    label6_->setGeometry(twipsToPixels(widthCaption(disc)));
 }
 
 // Hidden fields keep the texts of the model shown before; they are not written back.
 void frmOpzioni::showZone2Positions(const CoverModel& m) {
-    zone2PositionsShown_ = leadingNumber(m.zone2Top) != 0;
-    if (zone2PositionsShown_) {
-        text1_[2]->setText(m.zone2Left.trimmed());
-        text1_[3]->setText(m.zone2Top.trimmed());
+    const bool shown = edit_.zone2PositionsShown();
+    if (shown) {
+        text1_[Field::kZone2Left]->setText(m.zone2Left.trimmed());
+        text1_[Field::kZone2Top]->setText(m.zone2Top.trimmed());
     }
-    setAllVisible({text1_[2], text1_[3], label5_[1]}, zone2PositionsShown_);
+    setAllVisible({text1_[Field::kZone2Left], text1_[Field::kZone2Top], label5_[1]}, shown);
 }
 
 void frmOpzioni::showZone3Positions(int model) {
@@ -266,70 +264,28 @@ void frmOpzioni::showZone3Positions(int model) {
 // --- Write-back ---
 
 void frmOpzioni::writeBack(int field) {
-    text1_[0]->setProperty("Tag", QString::number(field));
-    if (field == 3) keepZone2TopBelowZone1Top();
+    if (const auto top = edit_.leave(field, fieldTexts()))
+        text1_[Field::kZone2Top]->setText(*top);
     const int index = combo1_->currentIndex();
-    CoverModel* m = session_.catalogue.model(index);
-    if (!m) return;
-    storePositions(*m);
-    if (!storeSizes(*m)) return;  // a size that is no number stops here
+    if (!edit_.store(index, fieldTexts())) return;  // a size that is no number stops here
     if (index == CoverCatalogue::kZone3Record) {
         session_.catalogue.zone3Left = text1_[4]->text().trimmed();
         session_.catalogue.zone3Top = text1_[5]->text().trimmed();
     }
 }
 
-// Zone 2 may not start above zone 1, nor above 1 mm when it is moved down.
-void frmOpzioni::keepZone2TopBelowZone1Top() {
-    if (leadingNumber(text1_[1]->text()) <= leadingNumber(text1_[3]->text())) return;
-    text1_[3]->setText(text1_[1]->text());
-    if (leadingNumber(text1_[3]->text()) < 1) text1_[3]->setText(QStringLiteral("1"));
-}
-
-void frmOpzioni::storePositions(CoverModel& m) const {
-    m.zone1Left = text1_[0]->text().trimmed();
-    m.zone1Top = text1_[1]->text().trimmed();
-    if (!zone2PositionsShown_) return;
-    m.zone2Left = text1_[2]->text().trimmed();
-    m.zone2Top = text1_[3]->text().trimmed();
-}
-
-// A disc has one diameter for width and height of every zone it has.
-bool frmOpzioni::storeSizes(CoverModel& m) const {
-    const bool circle = isCircle(m);
-    if (!storeWholeNumber(m.zone1Width, kWidthField) ||
-        !storeWholeNumber(m.zone1Height, circle ? kWidthField : kHeightField))
-        return false;
-    if (!zone2SizesKept_) return true;
-    return storeWholeNumber(m.zone2Width, circle ? kWidthField : kZone2WidthField) &&
-           storeWholeNumber(m.zone2Height, circle ? kWidthField : kZone2HeightField);
-}
-
-bool frmOpzioni::storeWholeNumber(std::int32_t& target, int field) const {
-    const std::optional<std::int32_t> number = wholeNumber(field);
-    if (number) target = *number;
-    return number.has_value();
-}
-
-// Sizes are typed in the user's own number format.
-std::optional<std::int32_t> frmOpzioni::wholeNumber(int field) const {
-    const QLocale locale = platform_.locale ? platform_.locale->userLocale() : QLocale();
-    bool ok = false;
-    const double value = locale.toDouble(text1_[size_t(field)]->text().trimmed(), &ok);
-    if (!ok) return std::nullopt;
-    return toIntegerHalfEven<std::int32_t>(value);
+CatalogueEdit::Texts frmOpzioni::fieldTexts() const {
+    CatalogueEdit::Texts texts;
+    for (size_t i = 0; i < texts.size(); ++i) texts[i] = text1_[i]->text();
+    return texts;
 }
 
 // --- Buttons ---
 
-int frmOpzioni::lastFieldLeft() const {
-    return text1_[0]->property("Tag").toString().toInt();
-}
-
 void frmOpzioni::buttonClicked(int index) {
     closing_ = true;  // the focused field loses its focus as the dialog closes
-    playSoundIfTicked("/Files/Click2.wav");
-    writeBack(lastFieldLeft());
+    playSoundIfTicked(session_.folder.clickSound());
+    writeBack(edit_.lastFieldLeft());
     if (index == kOkButton) {
         session_.settings.soundsOn = check1_->isChecked();
         if (saveCatalogue_) saveCatalogue_();
@@ -340,9 +296,8 @@ void frmOpzioni::buttonClicked(int index) {
     }
 }
 
-void frmOpzioni::playSoundIfTicked(const char* relativePath) {
-    if (check1_->isChecked() && platform_.sounds)
-        platform_.sounds->playAndWait(session_.folder.path(QLatin1String(relativePath)));
+void frmOpzioni::playSoundIfTicked(const QString& file) {
+    playInterfaceSound(check1_->isChecked(), platform_.sounds, file);
 }
 
 // --- Events ---

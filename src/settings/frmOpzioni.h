@@ -1,12 +1,12 @@
 #pragma once
 
+#include "common/Units.h"
 #include "platform/Platform.h"
+#include "settings/CatalogueEdit.h"
 
 #include <QDialog>
 #include <array>
-#include <cstdint>
 #include <functional>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,14 +20,15 @@ struct Session;
 class PictureButtons;
 
 // The options dialog: print positions and zone sizes of each model, and the sound
-// switch. Leaving a field writes it into the in-memory catalogue; OK saves the
-// settings and the catalogue, Cancel reads both back from disk.
+// switch. Leaving a field writes it into the in-memory catalogue through a
+// CatalogueEdit; OK saves the settings and the catalogue, Cancel reads both back
+// from disk.
 class frmOpzioni : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kOkButton = 0;
     static constexpr int kCancelButton = 1;
-    static constexpr int kFieldCount = 10;
+    static constexpr int kFieldCount = CatalogueEdit::kFieldCount;
 
     // saveCatalogue writes the settings file, then the catalogue; reload
     // reads the settings file (without applying the window state) and the catalogue.
@@ -40,13 +41,13 @@ protected:
 
 private:
     void buildControls();
-    QLabel* addLabel(const char* name, const QRect& twips);
+    QLabel* addLabel(const char* name, const TwipsRect& twips);
     void buildModelBox();
     void buildPositionRows();
     void buildSizeFields();
     void buildSoundSwitch();
     void buildButtons();
-    QLineEdit* addField(int index, const QRect& twips);
+    QLineEdit* addField(int index, const TwipsRect& twips);
 
     void load(int currentModel);
     void setCaptions();
@@ -60,21 +61,17 @@ private:
     void showZone3Positions(int model);
 
     void writeBack(int field);
-    void keepZone2TopBelowZone1Top();
-    void storePositions(CoverModel& m) const;
-    bool storeSizes(CoverModel& m) const;
-    bool storeWholeNumber(std::int32_t& target, int field) const;
-    std::optional<std::int32_t> wholeNumber(int field) const;
+    CatalogueEdit::Texts fieldTexts() const;
 
     void buttonClicked(int index);
-    void playSoundIfTicked(const char* relativePath);
+    void playSoundIfTicked(const QString& file);
     int fieldIndexOf(QObject* watched) const;
-    int lastFieldLeft() const;
 
     Platform platform_;  // a copy of the pointers: callers often pass a temporary
     Session& session_;
     std::function<void()> saveCatalogue_;
     std::function<void()> reload_;
+    CatalogueEdit edit_;
 
     QComboBox* combo1_ = nullptr;
     std::array<QLineEdit*, kFieldCount> text1_{};
@@ -90,9 +87,6 @@ private:
     std::array<QLabel*, 2> label1_{};
     PictureButtons* buttons_ = nullptr;
 
-    // What the selected model showed when it was chosen; the write-back follows it.
-    bool zone2PositionsShown_ = false;
-    bool zone2SizesKept_ = false;
     bool closing_ = false;  // a button has run; focus leaving on close writes nothing
 };
 

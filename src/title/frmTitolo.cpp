@@ -2,10 +2,11 @@
 
 #include "model/Session.h"
 #include "common/LeadingNumber.h"
+#include "settings/InterfaceSound.h"
 #include "title/ShowColor.h"
-#include "ui/BusyPointer.h"
-#include "ui/PictureButtons.h"
-#include "ui/PreviewWidgets.h"
+#include "widgets/BusyPointer.h"
+#include "widgets/PictureButtons.h"
+#include "widgets/PlaceControl.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,15 +32,6 @@ QFont labelFont() {
     return font;
 }
 
-template <typename T>
-T* place(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsToPixels(QRectF(left, top, width, height)));
-    return widget;
-}
-
-
 }  // namespace
 
 frmTitolo::frmTitolo(const Platform& platform, Session& session, std::function<void()> refresh,
@@ -54,45 +46,45 @@ frmTitolo::~frmTitolo() = default;
 
 void frmTitolo::build() {
     setFixedSize(twipsToPixels(QRectF(0, 0, 6600, 5400)).size());
-    label3_ = place<QLabel>(this, "Label3", 120, 120, 6360, 300);
-    label10_ = place<QLabel>(this, "Label10", 120, 480, 3000, 255);
-    text1_ = place<QLineEdit>(this, "Text1", 120, 750, 6360, 345);
-    label11_ = place<QLabel>(this, "Label11", 120, 1200, 3000, 255);
-    text2_ = place<QLineEdit>(this, "Text2", 120, 1470, 6360, 345);
-    label4_ = place<QLabel>(this, "Label4", 120, 1950, 2000, 255);
-    combo1_ = place<QComboBox>(this, "Combo1", 120, 2220, 3600, 345);
-    label5_ = place<QLabel>(this, "Label5", 3840, 1950, 1200, 255);
-    combo2_ = place<QComboBox>(this, "Combo2", 3840, 2220, 1000, 345);
+    label3_ = placeControl<QLabel>(this, "Label3", 120, 120, 6360, 300);
+    label10_ = placeControl<QLabel>(this, "Label10", 120, 480, 3000, 255);
+    text1_ = placeControl<QLineEdit>(this, "Text1", 120, 750, 6360, 345);
+    label11_ = placeControl<QLabel>(this, "Label11", 120, 1200, 3000, 255);
+    text2_ = placeControl<QLineEdit>(this, "Text2", 120, 1470, 6360, 345);
+    label4_ = placeControl<QLabel>(this, "Label4", 120, 1950, 2000, 255);
+    combo1_ = placeControl<QComboBox>(this, "Combo1", 120, 2220, 3600, 345);
+    label5_ = placeControl<QLabel>(this, "Label5", 3840, 1950, 1200, 255);
+    combo2_ = placeControl<QComboBox>(this, "Combo2", 3840, 2220, 1000, 345);
     combo2_->setEditable(true);
     combo2_->setInsertPolicy(QComboBox::NoInsert);
-    check1_ = place<QCheckBox>(this, "Check1", 5000, 2220, 450, 345);
-    check2_ = place<QCheckBox>(this, "Check2", 5480, 2220, 450, 345);
-    check3_ = place<QCheckBox>(this, "Check3", 5960, 2220, 500, 345);
-    label2_ = place<QLabel>(this, "Label2", 120, 2700, 6360, 900);
+    check1_ = placeControl<QCheckBox>(this, "Check1", 5000, 2220, 450, 345);
+    check2_ = placeControl<QCheckBox>(this, "Check2", 5480, 2220, 450, 345);
+    check3_ = placeControl<QCheckBox>(this, "Check3", 5960, 2220, 500, 345);
+    label2_ = placeControl<QLabel>(this, "Label2", 120, 2700, 6360, 900);
     label2_->setAlignment(Qt::AlignCenter);
     label2_->setFrameShape(QFrame::StyledPanel);
-    label6_ = place<QLabel>(this, "Label6", 120, 3720, 1200, 255);
-    shape16_ = place<QLabel>(this, "Shape16", 1320, 3690, 600, 330);
-    label7_ = place<QLabel>(this, "Label7", 1320, 3690, 600, 330);
-    label35_ = place<QLabel>(this, "Label35", 1320, 3690, 600, 330);
+    label6_ = placeControl<QLabel>(this, "Label6", 120, 3720, 1200, 255);
+    shape16_ = placeControl<QLabel>(this, "Shape16", 1320, 3690, 600, 330);
+    label7_ = placeControl<QLabel>(this, "Label7", 1320, 3690, 600, 330);
+    label35_ = placeControl<QLabel>(this, "Label35", 1320, 3690, 600, 330);
     label35_->setToolTip(QStringLiteral("Cliccarvi per cambiare il colore del bordo delle foto"));
     label35_->setCursor(Qt::PointingHandCursor);
-    check4_ = place<QCheckBox>(this, "Check4", 2300, 3720, 255, 255);
-    label8_ = place<QLabel>(this, "Label8", 2580, 3720, 1800, 255);
-    check5_ = place<QCheckBox>(this, "Check5", 2300, 4020, 255, 255);
-    label9_ = place<QLabel>(this, "Label9", 2580, 4020, 1800, 255);
+    check4_ = placeControl<QCheckBox>(this, "Check4", 2300, 3720, 255, 255);
+    label8_ = placeControl<QLabel>(this, "Label8", 2580, 3720, 1800, 255);
+    check5_ = placeControl<QCheckBox>(this, "Check5", 2300, 4020, 255, 255);
+    label9_ = placeControl<QLabel>(this, "Label9", 2580, 4020, 1800, 255);
     for (QLabel* l : {label3_, label10_, label11_, label4_, label5_, label6_, label8_, label9_})
         l->setFont(labelFont());
     for (QLabel* l : {label8_, label9_, label7_, label35_}) l->installEventFilter(this);
     for (QLineEdit* e : {text1_, text2_}) e->installEventFilter(this);
 
     buttons_ = new PictureButtons(
-        this, [this] { playSound("/Files/Click1.wav"); },
+        this, [this] { playSound(session_.folder.hoverSound()); },
         [this](int index) { index == 0 ? ok() : cancel(); });
     const char* captions[2] = {"Ok", ""};
     for (int i = 0; i < 2; ++i) {
-        auto* picture = place<QLabel>(this, "Image1", 4560 + i * 1020, 3600, 720, 720);
-        auto* caption = place<QLabel>(this, "Label1", 4440 + i * 1020, 4350, 960, 255);
+        auto* picture = placeControl<QLabel>(this, "Image1", 4560 + i * 1020, 3600, 720, 720);
+        auto* caption = placeControl<QLabel>(this, "Label1", 4440 + i * 1020, 4350, 960, 255);
         picture->setProperty("Index", i);
         caption->setProperty("Index", i);
         picture->setPixmap(i == 0 ? PictureButtons::okPicture(picture->size())
@@ -198,15 +190,14 @@ void frmTitolo::chooseColour() {
     showSwatch();
 }
 
-void frmTitolo::playSound(const char* file) {
-    if (session_.settings.soundsOn && platform_.sounds)
-        platform_.sounds->playAndWait(session_.folder.path(QString::fromLatin1(file)));
+void frmTitolo::playSound(const QString& file) {
+    playInterfaceSound(session_.settings.soundsOn, platform_.sounds, file);
 }
 
 void frmTitolo::ok() {
     if (closing_) return;
     closing_ = true;
-    playSound("/Files/Click2.wav");
+    playSound(session_.folder.clickSound());
     hide();
     {
         BusyPointer busy;
@@ -229,7 +220,7 @@ void frmTitolo::ok() {
 void frmTitolo::cancel() {
     if (closing_) return;
     closing_ = true;
-    playSound("/Files/Click2.wav");
+    playSound(session_.folder.clickSound());
     refresh_();
     reject();
 }

@@ -45,7 +45,7 @@ private:
     void onStyleSwitch();
     void chooseColour();
     void showSwatch();
-    void playSound(const char* file);
+    void playSound(const QString& file);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Platform platform_;

@@ -6,13 +6,15 @@
 #include "print/StampaCopertina.h"
 #include "project/CommDlgs.h"
 #include "settings/HelpPages.h"
+#include "settings/InterfaceSound.h"
 #include "settings/frmOpzioni.h"
 #include "title/frmTitolo.h"
 #include "settings/MainCaptions.h"
 #include "ui/PreviewWidgets.h"
 #include "ui/Toolbar.h"
-#include "ui/frmAbout2.h"
 #include "ui/WebAddresses.h"
+#include "ui/frmAbout2.h"
+#include "widgets/PlaceControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,11 +37,10 @@ namespace vsm {
 
 namespace {
 
-constexpr int k = Form1::kTwipsPerPixel;
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return twipsToPixels(QRectF(left, top, width, height));
-}
+// The resize layout and the minimum size convert their twips offsets by whole
+// division, not by twipsToPixels: rounding would move the anchored furniture and
+// the minimum by a pixel from where the window has always put them.
+constexpr int k = kTwipsPerPixel;
 
 constexpr int kLine1Y = 780;
 constexpr int kHintHeight = 300;
@@ -57,7 +58,8 @@ Form1::Form1(const Platform& platform, const AppFolder& folder, QString commandL
     buildControls();
     wireCommands();
     keepMinimumSize();
-    resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k + menuBar()->sizeHint().height());
+    resize(twipsToPixels(kDesignedInnerWidth),
+           twipsToPixels(kDesignedInnerHeight) + menuBar()->sizeHint().height());
 }
 
 Form1::~Form1() = default;
@@ -580,55 +582,43 @@ void Form1::buildMenus() {
 void Form1::buildControls() {
     canvas_ = new QWidget(this);
     canvas_->setObjectName(QStringLiteral("Canvas"));
-    canvas_->resize(kDesignedInnerWidth / k, kDesignedInnerHeight / k);
+    canvas_->resize(twipsToPixels(kDesignedInnerWidth), twipsToPixels(kDesignedInnerHeight));
     setCentralWidget(canvas_);
     canvas_->setMouseTracking(true);
     canvas_->installEventFilter(this);
     const int w = kDesignedInnerWidth, h = kDesignedInnerHeight;
 
-    sfondo1_ = new QLabel(canvas_);
-    sfondo1_->setObjectName(QStringLiteral("Sfondo1"));
+    sfondo1_ = placeControl<QLabel>(canvas_, "Sfondo1", 0, kLine1Y, w, h - kLine1Y);
     sfondo1_->setStyleSheet(QStringLiteral(
         "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #e9eef5, stop:1 #cfd8e3);"));
-    sfondo1_->setGeometry(twipsRect(0, kLine1Y, w, h - kLine1Y));
     sfondo1_->setMouseTracking(true);
     sfondo1_->installEventFilter(this);
 
-    line1_ = new QFrame(canvas_);
-    line1_->setObjectName(QStringLiteral("Line1"));
+    line1_ = placeControl<QFrame>(canvas_, "Line1", -30, kLine1Y - 15, w + 30, 30);
     line1_->setFrameShape(QFrame::HLine);
     line1_->setFrameShadow(QFrame::Sunken);
-    line1_->setGeometry(twipsRect(-30, kLine1Y - 15, w + 30, 30));
 
     buildPreview();
 
-    label5_ = new QLabel(canvas_);
-    label5_->setObjectName(QStringLiteral("Label5"));
-    label5_->setGeometry(twipsRect(2600, 300, 1000, 285));
+    label5_ = placeControl<QLabel>(canvas_, "Label5", 2600, 300, 1000, 285);
     label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    combo1_ = new QComboBox(canvas_);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_ = placeControl<QComboBox>(canvas_, "Combo1", 3700, 255, 4000, 345);
     combo1_->setMaxVisibleItems(22);
-    combo1_->setGeometry(twipsRect(3700, 255, 4000, 345));
     connect(combo1_, qOverload<int>(&QComboBox::activated), this, [this] { Combo1_Click(); });
     label5_->setBuddy(combo1_);  // the caption's access key opens the list
 
-    check1_ = new QCheckBox(canvas_);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setGeometry(twipsRect(150, h - kHintHeight - 255 - 200, 255, 255));
+    check1_ =
+        placeControl<QCheckBox>(canvas_, "Check1", 150, h - kHintHeight - 255 - 200, 255, 255);
     connect(check1_, &QCheckBox::toggled, this, &Form1::onOutlineSwitch);
-    label6_ = new QLabel(canvas_);
-    label6_->setObjectName(QStringLiteral("Label6"));
-    label6_->setGeometry(twipsRect(420, h - kHintHeight - 255 - 200, 2400, 255));
+    label6_ = placeControl<QLabel>(canvas_, "Label6", 420, h - kHintHeight - 255 - 200, 2400, 255);
     label6_->installEventFilter(this);
     for (QWidget* hinted : std::initializer_list<QWidget*>{check1_, label5_}) {
         hinted->setMouseTracking(true);
         hinted->installEventFilter(this);
     }
 
-    text1_ = new QLineEdit(canvas_);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipsRect((w - 4200) / 2, h - kHintHeight - 600, 4200, 480));
+    text1_ =
+        placeControl<QLineEdit>(canvas_, "Text1", (w - 4200) / 2, h - kHintHeight - 600, 4200, 480);
     text1_->setAlignment(Qt::AlignCenter);
     connect(text1_, &QLineEdit::textChanged, this, &Form1::onCoverTitleEdited);
     text1_->installEventFilter(this);
@@ -637,9 +627,7 @@ void Form1::buildControls() {
     text2_->hide();
     showTitleFont();
 
-    label1_ = new QLabel(canvas_);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(twipsRect(0, h - kHintHeight, w, kHintHeight));
+    label1_ = placeControl<QLabel>(canvas_, "Label1", 0, h - kHintHeight, w, kHintHeight);
     label1_->setIndent(6);
     shape5_ = new QFrame(canvas_);
     shape5_->setObjectName(QStringLiteral("Shape5"));
@@ -684,7 +672,7 @@ void Form1::buildPreview() {
 
 void Form1::buildToolbar() {
     Toolbar::Hooks hooks;
-    hooks.hoverSound = [this] { playSound("/Files/Click1.wav"); };
+    hooks.hoverSound = [this] { playSound(session_.folder.hoverSound()); };
     hooks.clicked = [this](int index) { toolbarClicked(index); };
     hooks.clearDropTarget = [this] {
         if (projectCommands_) projectCommands_->setDropTargetSlot(QString());
@@ -694,13 +682,12 @@ void Form1::buildToolbar() {
 
 QLabel* Form1::image5(int index) const { return toolbar_->button(index); }
 
-void Form1::playSound(const char* file) {
-    if (session_.settings.soundsOn && platform_.sounds)
-        platform_.sounds->playAndWait(session_.folder.path(QString::fromLatin1(file)));
+void Form1::playSound(const QString& file) {
+    playInterfaceSound(session_.settings.soundsOn, platform_.sounds, file);
 }
 
 void Form1::toolbarClicked(int index) {
-    playSound("/Files/Click2.wav");
+    playSound(session_.folder.clickSound());
     switch (index) {
         case 0: projectCommands_->openCommand(); break;
         case 1: openPrintDialog(); break;

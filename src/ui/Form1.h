@@ -29,10 +29,9 @@ class ZoneView;
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    // Designed inner size in twips (15 twips a device-independent pixel).
+    // Designed inner size in twips.
     static constexpr int kDesignedInnerWidth = 9930;
     static constexpr int kDesignedInnerHeight = 7290;
-    static constexpr int kTwipsPerPixel = 15;
     static constexpr int kMinimumOuterWidth = 8600;
     static constexpr int kMinimumOuterHeight = 5500;
 
@@ -123,7 +122,7 @@ private:
     void fitModelList();
     QLabel* image5(int index) const;
     void toolbarClicked(int index);
-    void playSound(const char* file);
+    void playSound(const QString& file);
     void openWithShell(const QString& address);
     void unload();
     void wireCommands();

@@ -2,7 +2,7 @@
 
 #include "common/Rounding.h"
 #include "settings/UiText.h"
-#include "ui/PreviewWidgets.h"
+#include "common/Units.h"
 #include "ui/ToolbarIcons.h"
 
 #include <QEvent>
@@ -12,14 +12,15 @@ namespace vsm {
 
 namespace {
 
-constexpr int kTwips = 15;
-constexpr int kRaisePixels = 30 / kTwips;
+constexpr int kRaiseTwips = 30;
 
-// Designed places in twips: left, top, width, height.
-constexpr int kDesign[Toolbar::kButtons][4] = {
-    {150, 180, 480, 420},  {720, 120, 600, 510},  {8820, 190, 1380, 390}, {8280, 900, 750, 720},
-    {7500, 810, 735, 825}, {9150, 870, 690, 825}, {1110, 1860, 750, 795}, {210, 1860, 750, 720},
-    {2010, 150, 435, 480}, {1440, 150, 435, 480}};
+// Designed places.
+const TwipsRect kDesign[Toolbar::kButtons] = {
+    TwipsRect::of(150, 180, 480, 420),   TwipsRect::of(720, 120, 600, 510),
+    TwipsRect::of(8820, 190, 1380, 390), TwipsRect::of(8280, 900, 750, 720),
+    TwipsRect::of(7500, 810, 735, 825),  TwipsRect::of(9150, 870, 690, 825),
+    TwipsRect::of(1110, 1860, 750, 795), TwipsRect::of(210, 1860, 750, 720),
+    TwipsRect::of(2010, 150, 435, 480),  TwipsRect::of(1440, 150, 435, 480)};
 
 }  // namespace
 
@@ -29,7 +30,7 @@ Toolbar::Toolbar(QWidget* canvas, QLabel* hintLine, Hooks hooks)
         auto* b = new QLabel(canvas);
         b->setObjectName(QStringLiteral("Image5"));
         b->setProperty("Index", i);
-        b->setGeometry(twipsToPixels(QRectF(kDesign[i][0], kDesign[i][1], kDesign[i][2], kDesign[i][3])));
+        b->setGeometry(twipsToPixels(kDesign[i]));
         b->setPixmap(toolbarIcon(i, b->size()));
         b->setAlignment(Qt::AlignCenter);
         b->setMouseTracking(true);
@@ -50,7 +51,8 @@ void Toolbar::setTexts(const UiText& text) {
 // 2184 pixels) keeps the rest position it had instead of wrapping round.
 void Toolbar::captureRestPositions() {
     const auto keepIfFits = [](std::int16_t& stored, int pixels) {
-        if (const auto twips = checkedProduct<std::int16_t>(pixels, kTwips)) stored = *twips;
+        if (const auto twips = checkedProduct<std::int16_t>(pixels, kTwipsPerPixel))
+            stored = *twips;
     };
     for (int i = 0; i < kButtons; ++i) {
         keepIfFits(restLeft_[size_t(i)], buttons_[size_t(i)]->x());
@@ -66,14 +68,14 @@ QString Toolbar::hintFor(int index) const {
 }
 
 void Toolbar::moveToRest(int index, int shiftPixels) {
-    buttons_[size_t(index)]->move(restLeft_[size_t(index)] / kTwips + shiftPixels,
-                                  restTop_[size_t(index)] / kTwips + shiftPixels);
+    buttons_[size_t(index)]->move(twipsToPixels(restLeft_[size_t(index)]) + shiftPixels,
+                                  twipsToPixels(restTop_[size_t(index)]) + shiftPixels);
 }
 
 void Toolbar::hover(int index) {
     LowerToolbarButtons(index);
     if (raised_[size_t(index)]) return;
-    moveToRest(index, kRaisePixels);
+    moveToRest(index, twipsToPixels(kRaiseTwips));
     raised_[size_t(index)] = true;
     if (hooks_.hoverSound) hooks_.hoverSound();
     hintLine_->setText(hintFor(index));

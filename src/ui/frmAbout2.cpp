@@ -3,7 +3,7 @@
 #include "common/AppFolder.h"
 #include "common/Version.h"
 #include "model/Session.h"
-#include "ui/PreviewWidgets.h"
+#include "widgets/PlaceControl.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -34,14 +34,6 @@ QString creditLine() {
         "Fonts: the Liberation family.\n"
         "JPEG decoding: libjpeg-turbo.\n"
         "Cover templates and icons were drawn for Vessomar.");
-}
-
-template <typename T>
-T* place(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsToPixels(QRectF(left, top, width, height)));
-    return widget;
 }
 
 QPixmap blankPixmap(QSize size) {
@@ -115,10 +107,10 @@ frmAbout2::~frmAbout2() = default;
 void frmAbout2::build() {
     setFixedSize(twipsToPixels(QRectF(0, 0, 6420, 3720)).size());
     buildTitle();
-    frame1_ = place<QFrame>(this, "Frame1", 120, 1080, 6180, 2475);
+    frame1_ = placeControl<QFrame>(this, "Frame1", 120, 1080, 6180, 2475);
     frame1_->setFrameShape(QFrame::Box);
     frame1_->setFrameShadow(QFrame::Sunken);
-    picture1_ = place<QWidget>(this, "Picture1", 240, 1200, 5940, kViewportHeight);
+    picture1_ = placeControl<QWidget>(this, "Picture1", 240, 1200, 5940, kViewportHeight);
     buildPanel();
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -128,35 +120,35 @@ void frmAbout2::build() {
 }
 
 void frmAbout2::buildTitle() {
-    imgTitle_ = place<QLabel>(this, "imgTitle", 240, 240, 720, 720);
+    imgTitle_ = placeControl<QLabel>(this, "imgTitle", 240, 240, 720, 720);
     imgTitle_->setPixmap(discPicture(imgTitle_->size()));
-    lblTitle_ = place<QLabel>(this, "lblTitle", 1080, 300, 0, 600);
+    lblTitle_ = placeControl<QLabel>(this, "lblTitle", 1080, 300, 0, 600);
     QFont titleFont = lblTitle_->font();
     titleFont.setPointSize(22);
     titleFont.setBold(true);
     lblTitle_->setFont(titleFont);
-    lblVersion_ = place<QLabel>(this, "lblVersion", 0, kVersionTop, 0, 300);
+    lblVersion_ = placeControl<QLabel>(this, "lblVersion", 0, kVersionTop, 0, 300);
 }
 
 // Only the panel's top changes while the window is open; its children stay put.
 void frmAbout2::buildPanel() {
-    picture2_ = place<QWidget>(picture1_, "Picture2", kPanelLeft, CreditsScroller::kStartTop,
-                               kPanelWidth, kPanelHeight);
+    picture2_ = placeControl<QWidget>(picture1_, "Picture2", kPanelLeft,
+                                      CreditsScroller::kStartTop, kPanelWidth, kPanelHeight);
     picture2_->setAutoFillBackground(true);
     picture2_->setBackgroundRole(QPalette::Base);
-    lblDescription_ = place<QLabel>(picture2_, "lblDescription", 120, 120, 5535, 720);
+    lblDescription_ = placeControl<QLabel>(picture2_, "lblDescription", 120, 120, 5535, 720);
     lblDescription_->setWordWrap(true);
     lblDescription_->setAlignment(Qt::AlignCenter);
-    lblHomePageCap_ = place<QLabel>(picture2_, "lblHomePageCap", 120, 960, 1200, 255);
+    lblHomePageCap_ = placeControl<QLabel>(picture2_, "lblHomePageCap", 120, 960, 1200, 255);
     lblHomePageCap_->setText(QStringLiteral("Home Page:"));
-    lblHomePage_ = place<QLabel>(picture2_, "lblHomePage", 1320, 960, 4335, 255);
+    lblHomePage_ = placeControl<QLabel>(picture2_, "lblHomePage", 1320, 960, 4335, 255);
     lblHomePage_->setText(homePage_);
     lblHomePage_->setStyleSheet(QStringLiteral("color: #1a4fb4; text-decoration: underline;"));
     lblHomePage_->setCursor(Qt::PointingHandCursor);
-    lblCredits_ = place<QLabel>(picture2_, "lblCredits", 120, 1380, 5535, 1740);
+    lblCredits_ = placeControl<QLabel>(picture2_, "lblCredits", 120, 1380, 5535, 1740);
     lblCredits_->setWordWrap(true);
     lblCredits_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    image1_ = place<QLabel>(picture2_, "Image1", 2408, 3240, 960, 720);
+    image1_ = placeControl<QLabel>(picture2_, "Image1", 2408, 3240, 960, 720);
     image1_->setPixmap(casePicture(image1_->size()));
 }
 

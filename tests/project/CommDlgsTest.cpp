@@ -1,4 +1,5 @@
 #include "project/CommDlgs.h"
+#include "settings/UiText.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
 #include "support/MainWindow.h"
@@ -22,9 +23,9 @@ TEST(PathFunctions, Table) {
         {"", ""},
     };
     for (const auto& c : folders) EXPECT_EQ(TrovaPath(c.path), c.folder) << c.path;
-    EXPECT_EQ(StripAmpersands("Salva con &nome..."), "Salva con nome...");
-    EXPECT_EQ(StripAmpersands("Tom && Jerry"), "Tom  Jerry");
-    EXPECT_EQ(StripAmpersands("plain"), "plain");
+    EXPECT_EQ(stripAmpersands("Salva con &nome..."), "Salva con nome...");
+    EXPECT_EQ(stripAmpersands("Tom && Jerry"), "Tom  Jerry");
+    EXPECT_EQ(stripAmpersands("plain"), "plain");
     EXPECT_EQ(AddTrailingBackslash("/tmp"), "/tmp/");
     EXPECT_EQ(AddTrailingBackslash("/tmp/"), "/tmp/");
     EXPECT_EQ(AddTrailingBackslash(""), "/");

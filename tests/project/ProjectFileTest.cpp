@@ -200,7 +200,7 @@ TEST(ProjectSave, SaveAsAsksBeforeReplacingAndSaveReusesThePath) {
     w.commands().saveCommand();
     ASSERT_EQ(w.fakes.fileDialogs.kinds.back(), "save");
     const FileDialogRequest& r = w.fakes.fileDialogs.requests.back();
-    EXPECT_EQ(r.proposedName, CommDlgs::StripAmpersands(w.session().uiText[102]) + ".vsm");
+    EXPECT_EQ(r.proposedName, stripAmpersands(w.session().uiText[102]) + ".vsm");
     EXPECT_EQ(r.initialFolder, w.dir.path(""));
     EXPECT_EQ(r.filters.value(0).description, "File .vsm (Vessomar)");
     EXPECT_EQ(r.defaultExtension, "vsm");

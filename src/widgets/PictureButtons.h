@@ -8,6 +8,9 @@
 
 namespace vsm {
 
+// A left-button release over the part of the widget that was pressed.
+bool isLeftClickInside(QObject* watched, QEvent* event);
+
 // The dialogs' picture buttons: a picture with its caption below. Moving the
 // mouse onto one raises it 30 twips up and left, underlines its caption and plays
 // the hover sound once; moving over the dialog's background lowers it again. A
@@ -23,6 +26,8 @@ public:
     void add(QLabel* picture, QLabel* caption);
     bool isRaised(int index) const;
     void lowerAll();
+    // A release counts as a click only over the part pressed; by default anywhere.
+    void clickOnlyOnReleaseInside() { releaseInsideOnly_ = true; }
 
     static QPixmap okPicture(QSize size);
     static QPixmap cancelPicture(QSize size);
@@ -38,6 +43,7 @@ private:
         bool raised = false;
     };
     int indexOf(QObject* watched) const;
+    bool isClick(QObject* watched, QEvent* event) const;
     void raise(int index);
     void place(Button& b, QPoint shift, bool underline);
 
@@ -45,6 +51,7 @@ private:
     std::function<void()> hoverSound_;
     std::function<void(int)> clicked_;
     std::vector<Button> buttons_;
+    bool releaseInsideOnly_ = false;
 };
 
 }  // namespace vsm

@@ -1,4 +1,6 @@
-#include "ui/PictureButtons.h"
+#include "widgets/PictureButtons.h"
+
+#include "common/Units.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -8,7 +10,7 @@ namespace vsm {
 
 namespace {
 
-constexpr int kRaisePixels = 2;  // 30 twips
+constexpr int kRaiseTwips = 30;
 
 QPixmap transparent(QSize size) {
     QPixmap pixmap(size);
@@ -19,6 +21,14 @@ QPixmap transparent(QSize size) {
 QRectF disc(QSize size) { return QRectF(QPointF(0, 0), QSizeF(size)).adjusted(6, 6, -6, -6); }
 
 }  // namespace
+
+bool isLeftClickInside(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    return mouse->button() == Qt::LeftButton && widget &&
+           widget->rect().contains(mouse->position().toPoint());
+}
 
 PictureButtons::PictureButtons(QWidget* dialog, std::function<void()> hoverSound,
                                std::function<void(int)> clicked)
@@ -53,7 +63,8 @@ void PictureButtons::raise(int index) {
     Button& b = buttons_[size_t(index)];
     if (b.raised) return;
     b.raised = true;
-    place(b, QPoint(-kRaisePixels, -kRaisePixels), true);
+    const int raise = twipsToPixels(kRaiseTwips);
+    place(b, QPoint(-raise, -raise), true);
     if (hoverSound_) hoverSound_();
 }
 
@@ -82,13 +93,17 @@ bool PictureButtons::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const int index = indexOf(watched);
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (index >= 0 && mouse->button() == Qt::LeftButton) {
+        if (index >= 0 && isClick(watched, event)) {
             clicked_(index);
             return true;
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool PictureButtons::isClick(QObject* watched, QEvent* event) const {
+    if (releaseInsideOnly_) return isLeftClickInside(watched, event);
+    return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
 }
 
 QPixmap PictureButtons::okPicture(QSize size) {
