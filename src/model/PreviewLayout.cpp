@@ -3,6 +3,7 @@
 // front pieces cut from a full box picture.
 #include "app/Session.h"
 #include "common/Rounding.h"
+#include "model/CaseKinds.h"
 #include "model/Refresh.h"
 
 #include <functional>
@@ -10,10 +11,6 @@
 namespace vsm {
 
 namespace {
-
-bool isSlim(int model) {
-    return model == 1 || model == 2 || model == 19 || model == 20 || model == 21;
-}
 
 QColor outlineColour(const Session& s) { return s.outlineOn ? kDarkOutline : kLightOutline; }
 
@@ -66,7 +63,7 @@ void layOutStandard(Session& s, InnerSize inner, double y1) {
         p.image2.visible = true;
         showOutline(s, p.shape2, p.image2.rect);
     }
-    if (m.currentModel == 14) {
+    if (caseKind(m.currentModel).thirdZone) {
         p.image3.rect = QRectF((inner.width - m.scaledZone2Width) / 2.0,
                                y1 + 2.0 * m.scaledZone1Height + 400, m.scaledZone1Width,
                                m.scaledZone1Height);
@@ -102,23 +99,14 @@ void cutSlimPieces(Session& s) {
     });
 }
 
-int spineMillimetres(int model) {
-    switch (model) {
-        case 1: case 20: return 7;
-        case 2: case 21: return 9;
-        default: return 5;
-    }
-}
-
-void layOutSlim(Session& s) {
+void layOutSlim(Session& s, const SlimCut& cut) {
     cutSlimPieces(s);
     PreviewControls& p = s.preview;
-    const int model = s.model.currentModel;
     const std::int32_t box = s.catalogue.model(0)->zone1Width;
-    const std::int32_t backMm = box - (model == 1 || model == 2 ? 144 : 148);
+    const std::int32_t backMm = box - cut.previewBackLess;
     if (const auto w = checkedProduct<std::int32_t>(backMm, s.model.previewScale))
         p.image4.rect.setWidth(*w);
-    if (const auto w = checkedProduct<std::int16_t>(spineMillimetres(model), s.model.previewScale))
+    if (const auto w = checkedProduct<std::int16_t>(cut.visibleSpine, s.model.previewScale))
         p.image6.rect.setWidth(*w);
     p.image7.rect.setWidth(p.image4.rect.width());
     for (ZoneControl* z : {&p.image4, &p.image6, &p.image7}) {
@@ -149,11 +137,12 @@ void layOutPreview(Session& s, InnerSize inner) {
     const double x0 = roundHalfEven((inner.width - double(s.model.scaledZone1Width)) / 2);
     const double y0 = roundHalfEven((inner.height - p.label3.height()) / 2);
     placeSheet(p, inner, y0);
-    const double y1 = y0 + (s.model.currentModel == 8 ? 100 : 200);
+    const CaseKind& kind = caseKind(s.model.currentModel);
+    const double y1 = y0 + kind.zoneTopGap;
     p.image1.rect = QRectF(x0, y1, s.model.scaledZone1Width, s.model.scaledZone1Height);
     showOutline(s, p.shape1, p.image1.rect);
-    if (isSlim(s.model.currentModel))
-        layOutSlim(s);
+    if (kind.slim)
+        layOutSlim(s, *kind.slim);
     else
         layOutStandard(s, inner, y1);
 }

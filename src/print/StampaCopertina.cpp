@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
+#include "model/CaseKinds.h"
 #include "print/PrintSurface.h"
 
 #include <optional>
@@ -11,25 +12,6 @@
 namespace vsm {
 
 namespace {
-
-// Slim covers print in three pieces: the back, the spine strip over it from
-// spineStart, and the front over both from the front offset.
-struct SlimPieces {
-    double frontOffset;
-    double spineStart;
-    double spineStripLess;  // the strip is W minus this wide
-};
-
-std::optional<SlimPieces> slimPieces(int m) {
-    switch (m) {
-        case 1: return SlimPieces{137, 130, 260};
-        case 2: return SlimPieces{139, 130, 260};
-        case 19: return SlimPieces{133, 128, 256};
-        case 20: return SlimPieces{132.5, 125.5, 251};
-        case 21: return SlimPieces{134.5, 125.5, 251};
-        default: return std::nullopt;
-    }
-}
 
 // A position text as whole millimetres: its leading number, halves to even.
 std::optional<double> position(const QString& text) {
@@ -45,7 +27,7 @@ public:
     void run() {
         step([&] { return surface_->setScaleToMillimetres(); });
         step([&] { return zonePosition(model_->zone1Left, model_->zone1Top, l1_, t1_); });
-        if (const auto slim = slimPieces(m_)) {
+        if (const auto& slim = caseKind(m_).slim) {
             printSlim(*slim);
         } else {
             printStandard();
@@ -93,7 +75,9 @@ private:
         return surface_->lineBox(QRectF(x, y, w, h));
     }
 
-    void printSlim(const SlimPieces& p) {
+    // Slim covers print in three pieces: the back, the spine strip over it from
+    // spineStart, and the front over both from the front offset.
+    void printSlim(const SlimCut& p) {
         const double w = model_ ? model_->zone1Width : 0, h = model_ ? model_->zone1Height : 0;
         const PreviewControls& z = s_.preview;
         step([&] { return paint(z.image4, l1_, t1_, w - p.frontOffset, h); });
@@ -111,11 +95,11 @@ private:
                 double l2 = 0, t2 = 0;
                 if (!zonePosition(model_->zone2Left, model_->zone2Top, l2, t2)) return false;
                 const double w2 = scaled(cm.scaledZone2Width), h2 = scaled(cm.scaledZone2Height);
-                const ZoneControl& zone = (m_ == 3 || m_ == 6) ? z.image8 : z.image2;
+                const ZoneControl& zone = caseKind(m_).mirrorStrips ? z.image8 : z.image2;
                 return paint(zone, l2, t2, w2, h2) && outline(l2, t2, w2, h2);
             });
         }
-        if (m_ == 14) {
+        if (caseKind(m_).thirdZone) {
             step([&] {
                 double l3 = 0, t3 = 0;
                 if (!zonePosition(s_.catalogue.zone3Left, s_.catalogue.zone3Top, l3, t3))

@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
+#include "model/CaseKinds.h"
 #include "settings/MainCaptions.h"
 #include "ui/PictureButtons.h"
 #include "ui/PreviewWidgets.h"
@@ -255,7 +256,7 @@ void frmOpzioni::showZone2Positions(const CoverModel& m) {
 }
 
 void frmOpzioni::showZone3Positions(int model) {
-    const bool shown = model == CoverCatalogue::kZone3Record;
+    const bool shown = caseKind(model).thirdZone;
     if (shown) {
         text1_[4]->setText(session_.catalogue.zone3Left.trimmed());
         text1_[5]->setText(session_.catalogue.zone3Top.trimmed());
@@ -273,7 +274,7 @@ void frmOpzioni::writeBack(int field) {
     if (!m) return;
     storePositions(*m);
     if (!storeSizes(*m)) return;  // a size that is no number stops here
-    if (index == CoverCatalogue::kZone3Record) {
+    if (caseKind(index).thirdZone) {
         session_.catalogue.zone3Left = text1_[4]->text().trimmed();
         session_.catalogue.zone3Top = text1_[5]->text().trimmed();
     }
