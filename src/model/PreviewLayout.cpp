@@ -1,12 +1,11 @@
 // The preview: an A4 sheet drawn to scale in the middle of the window, the model's
 // zones on it with their outlines, and for the slim models the back, spine and
-// front pieces cut from a full box picture.
+// front pieces side by side with a narrower spine.
+#include "model/PreviewLayout.h"
+
 #include "app/Session.h"
 #include "common/Rounding.h"
 #include "model/CaseKinds.h"
-#include "model/Refresh.h"
-
-#include <functional>
 
 namespace vsm {
 
@@ -72,35 +71,7 @@ void layOutStandard(Session& s, InnerSize inner, double y1) {
     }
 }
 
-// Cuts one piece of slot 1's master copy; the piece keeps its old picture when
-// the cut fails.
-void cutPiece(Session& s, ZoneControl& zone, const std::function<QRect(int, int)>& part) {
-    ImagingEngine& e = s.cutEngine;
-    if (!e.loadPicture(s.pictureSlots.master)) return;
-    const QRect r = part(e.width(), e.height());
-    if (e.crop(r.x(), r.y(), r.width(), r.height())) zone.picture = e.getPicture();
-}
-
-void cutSlimPieces(Session& s) {
-    const CoverModel* box = s.catalogue.model(0);
-    const double b = box ? box->zone1Width : 0;
-    if (b == 0) return;  // no reference box to measure the pieces with
-    const auto pixels = [b](int w, double mm) {
-        return toIntegerHalfEven<int>(w / b * mm).value_or(0);
-    };
-    cutPiece(s, s.preview.image4, [&](int w, int h) { return QRect(0, 0, pixels(w, 129.8), h); });
-    cutPiece(s, s.preview.image6, [&](int w, int h) {
-        const int u = pixels(w, 14);
-        return QRect(toIntegerHalfEven<int>((w - u) / 2.0).value_or(0), 0, u, h);
-    });
-    cutPiece(s, s.preview.image7, [&](int w, int h) {
-        const int t = pixels(w, 129.8);
-        return QRect(w - t, 0, t, h);
-    });
-}
-
 void layOutSlim(Session& s, const SlimCut& cut) {
-    cutSlimPieces(s);
     PreviewControls& p = s.preview;
     const std::int32_t box = s.catalogue.model(0)->zone1Width;
     const std::int32_t backMm = box - cut.previewBackLess;
@@ -145,6 +116,7 @@ void layOutPreview(Session& s, InnerSize inner) {
         layOutSlim(s, *kind.slim);
     else
         layOutStandard(s, inner, y1);
+    if (p.image8.visible) p.image8.rect = p.image2.rect;  // the mirror lies over zone 2
 }
 
 }  // namespace vsm

@@ -1,10 +1,11 @@
 // The cover and spine titles are drawn into the zones' pictures, so that the
 // print, which stretches the same pictures, carries them too. Font sizes follow
 // the picture's height: 311 pixels is the reference height.
+#include "model/TitleDrawing.h"
+
 #include "app/Session.h"
 #include "common/Rounding.h"
 #include "model/CaseKinds.h"
-#include "model/Refresh.h"
 
 #include <cmath>
 
@@ -80,8 +81,7 @@ void drawSideStrips(Session& s, TitlePainter& t) {
         t.drawSpine(t.W() - (m - t.spineTH()) / 2.0, y);
     }
     mirror.picture = t.result();
-    mirror.rect = s.preview.image2.rect;
-    mirror.visible = true;
+    mirror.visible = true;  // the layout lays it over zone 2
 }
 
 // One picture holding back, spine and front: spine title on the middle line,

@@ -2,8 +2,10 @@
 
 #include "app/Session.h"
 #include "common/Units.h"
+#include "model/ModelScale.h"
 #include "model/Refresh.h"
 #include "print/PainterPrintSurface.h"
+#include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
 #include "common/TextFile.h"
 #include "project/ProjectFile.h"
@@ -18,8 +20,6 @@
 namespace vsm {
 
 namespace {
-
-constexpr InnerSize kDesignedWindow{9930, 7290};
 
 // The printable area of a page with equal margins on every side, as a printer
 // reports it: the origin sits at the margins' corner, so the usable width and
@@ -79,7 +79,6 @@ bool loadSession(Session& s, const RenderRequest& r, QString* error) {
     s.modelCount = s.catalogue.modelCount;
     s.chooseLanguageIfBlank(QLocale::system());
     s.readLanguageFile();
-    s.model.loadScaleHeight = kDesignedWindow.height;
     const ProjectFile::ReadOutcome outcome =
         ProjectFile::readInto(s, r.project, picturePixelsNeeded(s, r));
     // A cover is not printed from made-up pixels.
@@ -104,7 +103,7 @@ QPageLayout::Orientation orientationOf(const Session& s) {
 
 int printTo(const Session& s, PrintSurface& surface, QString* error) {
     int failures = 0;
-    StampaCopertina(s, s.model.currentModel, &surface, [&] { ++failures; });
+    StampaCopertina(printValue(s, s.model.currentModel), &surface, [&] { ++failures; });
     if (failures == 0) return 0;
     *error = QStringLiteral("%1 print steps failed").arg(failures);
     return 3;
@@ -218,7 +217,9 @@ int renderCover(const RenderRequest& r, const QString& appFolder, QString* error
         *error = QStringLiteral("unknown model %1").arg(s.model.currentModel);
         return 2;
     }
-    refreshPreview(s, kDesignedWindow);
+    // The print needs the pictures and the scale, not their places in a window.
+    applyModelScaleAtLoadHeight(s);
+    refreshPictures(s);
     return isPng(r.output) ? renderPng(s, r, error) : renderPdf(s, r, error);
 }
 

@@ -55,7 +55,8 @@ QPen PainterPrintSurface::outlinePen() const {
 
 bool PainterPrintSurface::setScaleToMillimetres() { return ready(); }
 
-bool PainterPrintSurface::paintPicture(const ComposedPicture& picture, const QRectF& mm) {
+bool PainterPrintSurface::paintPicture(const ComposedPicture& picture, const MmRect& rect) {
+    const QRectF& mm = rect.mm;
     if (!ready() || picture.isNull() || mm.width() <= 0 || mm.height() <= 0) return false;
     const QImage image = picture.render(pictureSize(picture, mm.size()));
     if (image.isNull()) return false;
@@ -78,11 +79,11 @@ QSize PainterPrintSurface::pictureSize(const ComposedPicture& picture, QSizeF mm
                  std::min(std::max(1, height), kept.height()));
 }
 
-bool PainterPrintSurface::lineBox(const QRectF& mm) {
+bool PainterPrintSurface::lineBox(const MmRect& rect) {
     if (!ready()) return false;
     painter_.setPen(outlinePen());
     painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(toDevice(mm));
+    painter_.drawRect(toDevice(rect.mm));
     return true;
 }
 

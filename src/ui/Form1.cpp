@@ -2,6 +2,7 @@
 
 #include "app/RegOCX.h"
 #include "print/PrintSurface.h"
+#include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
 #include "project/CommDlgs.h"
 #include "settings/HelpPages.h"
@@ -252,7 +253,7 @@ void Form1::OpenHelpPage() {
 void Form1::StampaCopertina() {
     std::unique_ptr<PrintSurface> surface =
         platform_.printers ? platform_.printers->beginJob() : nullptr;
-    vsm::StampaCopertina(session_, currentModel(), surface.get(), [this] {
+    vsm::StampaCopertina(printValue(session_, currentModel()), surface.get(), [this] {
         platform_.prompts->message(this, printFailureTitle(), printFailureText(),
                                    MessagePrompts::Icon::Exclamation);
     });
