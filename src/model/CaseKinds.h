@@ -34,9 +34,9 @@ struct CaseKind {
     TitleLayout titles = TitleLayout::None;
     std::optional<SlimCut> slim;
     std::array<QString, 3> templates;  // below the program folder, per slot; empty: none
-    bool mirrorStrips = false;  // the back card's side strips carry the spine title
-    bool thirdZone = false;     // the one record with a zone 3, whose place the catalogue keeps
-    int zoneTopGap = 200;       // twips from the sheet's top edge to zone 1 in the preview
+    bool mirrorStrips = false;         // the back card's side strips carry the spine title
+    bool thirdZone = false;  // the one record with a zone 3, whose place the catalogue keeps
+    int zoneTopGap = 200;    // twips from the sheet's top edge to zone 1 in the preview
 };
 
 // The row of record index `model`; an index without a row (a spare record, none

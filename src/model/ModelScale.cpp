@@ -10,7 +10,9 @@ namespace vsm {
 namespace {
 
 // Preview twips per millimetre while the window keeps its created height.
-double loadHeightScale(const CoverModel& m) { return m.orientation == kPortrait ? 18.5 : 24.5; }
+double loadHeightScale(const CoverModel& m) {
+    return m.orientation == kPortrait ? 18.5 : 24.5;
+}
 
 void applyScale(Session& s, const CoverModel& m, std::optional<std::int16_t> scale) {
     if (scale) s.model.previewScale = *scale;
@@ -23,8 +25,8 @@ void applyScale(Session& s, const CoverModel& m, std::optional<std::int16_t> sca
     scaled(m.zone2Height, s.model.scaledZone2Height);
     s.model.currentOrientation = m.orientation;
     s.model.currentShape = m.shape;
-    s.model.printerOrientation = m.orientation == kPortrait ? PrinterOrientation::Portrait
-                                                             : PrinterOrientation::Landscape;
+    s.model.printerOrientation =
+        m.orientation == kPortrait ? PrinterOrientation::Portrait : PrinterOrientation::Landscape;
 }
 
 }  // namespace
@@ -32,8 +34,9 @@ void applyScale(Session& s, const CoverModel& m, std::optional<std::int16_t> sca
 void applyModelScale(Session& s, int scaleHeight) {
     const CoverModel* m = s.catalogue.model(s.model.currentModel);
     if (!m) return;
-    applyScale(s, *m, toIntegerHalfEven<std::int16_t>(loadHeightScale(*m) / s.model.loadScaleHeight *
-                                                      scaleHeight));
+    applyScale(s, *m,
+               toIntegerHalfEven<std::int16_t>(loadHeightScale(*m) / s.model.loadScaleHeight *
+                                               scaleHeight));
 }
 
 // k / h * h gives k back exactly for both scales, so this is the window's scale at

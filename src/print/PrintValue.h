@@ -30,8 +30,8 @@ struct PrintZone {
 // Everything a cover print draws, in millimetres from the printable area's
 // top-left corner. A plain value: what prints it needs nothing else.
 struct PrintValue {
-    bool modelFound = false;    // false: there is no such record and every step fails
-    bool zone1PlaceRead = true;  // false: zone 1's position texts held no usable number
+    bool modelFound = false;       // false: there is no such record and every step fails
+    bool zone1PlaceRead = true;    // false: zone 1's position texts held no usable number
     std::vector<PrintZone> zones;  // zone 1 first
     QString creditLine;
     bool creditLineShown = false;

@@ -114,6 +114,8 @@ private:
 
 }  // namespace
 
-PrintValue printValue(const Session& session, int m) { return Builder(session, m).build(); }
+PrintValue printValue(const Session& session, int m) {
+    return Builder(session, m).build();
+}
 
 }  // namespace vsm

@@ -136,8 +136,8 @@ bool Form1::refuseSecondCopy() {
 
 void Form1::placeSideZones() {
     PreviewControls& p = session_.preview;
-    p.image2.rect.moveLeft(p.image1.rect.right());
-    p.image3.rect.moveLeft(p.image2.rect.right());
+    p.image2.rect.twips.moveLeft(p.image1.rect.twips.right());
+    p.image3.rect.twips.moveLeft(p.image2.rect.twips.right());
 }
 
 void Form1::setPrinterLandscape() {
