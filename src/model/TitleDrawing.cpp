@@ -35,6 +35,7 @@ public:
     void setFont(int d) {
         const TitleSettings& t = s_.titles;
         e_.setFontName(t.fontName);
+        // The whole part, not rounded: a title never outgrows its reference size.
         e_.setFontSize(int(std::floor(e_.height() / kReferenceHeight *
                                       (double(t.fontSize) + d))));
         e_.setBold(t.bold);

@@ -1,6 +1,7 @@
 #include "print/BatchRender.h"
 
 #include "app/Session.h"
+#include "common/Rounding.h"
 #include "common/Units.h"
 #include "model/ModelScale.h"
 #include "model/Refresh.h"
@@ -51,7 +52,7 @@ int modelOf(const RenderRequest& r) {
     if (r.model >= 0) return r.model;
     const auto lines = TextFile::readLines(r.project);
     return lines && lines->size() >= ProjectFile::kLines
-               ? int(std::nearbyint(lines->at(ProjectFile::kLines - 1).trimmed().toDouble()))
+               ? int(roundHalfEven(lines->at(ProjectFile::kLines - 1).trimmed().toDouble()))
                : -1;
 }
 
@@ -60,8 +61,9 @@ double pictureDpi(const RenderRequest& r) {
     return std::min<double>(r.dpi, kMaxPicturePixelsPerInch);
 }
 
-// Pixels the pictures need at most: the widest zone at the pictures' resolution.
-// Slim covers are cut from a picture made for the full box.
+// Pixels the pictures need at most: the widest zone at the pictures' resolution,
+// rounded up so that no zone gets fewer. Slim covers are cut from a picture made
+// for the full box.
 QSize picturePixelsNeeded(const Session& s, const RenderRequest& r) {
     const int model = modelOf(r);
     const CoverModel* m = s.catalogue.model(model);
@@ -132,14 +134,15 @@ int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
 int renderPng(const Session& s, const RenderRequest& r, QString* error) {
     const QSizeF mm = orientationOf(s) == QPageLayout::Portrait ? QSizeF(210, 297) : QSizeF(297, 210);
     const double pxPerMm = r.dpi / kMmPerInch;
-    QImage page(qRound(mm.width() * pxPerMm), qRound(mm.height() * pxPerMm), QImage::Format_RGB32);
+    const auto pixels = [](double v) { return int(roundHalfEven(v)); };
+    QImage page(pixels(mm.width() * pxPerMm), pixels(mm.height() * pxPerMm), QImage::Format_RGB32);
     if (page.isNull()) {
         *error = QStringLiteral("a page at %1 dpi is too large").arg(r.dpi);
         return 2;
     }
     page.fill(Qt::white);
-    page.setDotsPerMeterX(qRound(pxPerMm * 1000));
-    page.setDotsPerMeterY(qRound(pxPerMm * 1000));
+    page.setDotsPerMeterX(pixels(pxPerMm * 1000));
+    page.setDotsPerMeterY(pixels(pxPerMm * 1000));
     bool saved = false;
     MarginedSurface surface(&page, r.marginsMm, [&] {
         QSaveFile file(r.output);

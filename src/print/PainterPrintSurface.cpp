@@ -68,8 +68,9 @@ void PainterPrintSurface::setPictureResolutionLimit(double dpi) {
     pictureDpiLimit_ = dpi > 0 ? std::min(dpi, kMaxPicturePixelsPerInch) : kMaxPicturePixelsPerInch;
 }
 
-// The device's resolution or the limit, whichever is coarser, at the printed size;
-// never more pixels than the picture keeps.
+// The device's resolution or the limit, whichever is coarser, at the printed size,
+// rounded up so a picture is never sent coarser than that; never more pixels than
+// the picture keeps.
 QSize PainterPrintSurface::pictureSize(const ComposedPicture& picture, QSizeF mm) const {
     const double limit = pictureDpiLimit_ / kMmPerInch;
     const int width = int(std::ceil(mm.width() * std::min(pixelsPerMmX(), limit)));
