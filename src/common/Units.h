@@ -53,12 +53,13 @@ struct MmRect {
     bool operator!=(const MmRect& other) const { return !(*this == other); }
 };
 
-// Twips to device-independent pixels: the one rounding of window placement. Each
-// edge is rounded on its own (halves away from zero), so neighbouring controls stay
-// neighbours whatever their sizes.
-inline int twipsToPixels(double twips) {
-    return int(std::lround(twips / kTwipsPerPixel));
-}
+// The one rounding of pixel edges, on the window and in a picture's kept pixels:
+// halves away from zero. Each edge is rounded on its own, so neighbouring
+// controls or parts stay neighbours whatever their sizes.
+inline int pixelEdge(double pixels) { return int(std::lround(pixels)); }
+
+// Twips to device-independent pixels: the one rounding of window placement.
+inline int twipsToPixels(double twips) { return pixelEdge(twips / kTwipsPerPixel); }
 
 inline QRect twipsToPixels(const QRectF& twips) {
     const int left = twipsToPixels(twips.left());

@@ -1,5 +1,7 @@
 #include "model/ComposedPicture.h"
 
+#include "common/Units.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
@@ -36,10 +38,10 @@ QRect ComposedPicture::pixelCrop() const {
     if (sourceSize_ == source_.size()) return crop_;
     const double sx = double(source_.width()) / sourceSize_.width();
     const double sy = double(source_.height()) / sourceSize_.height();
-    const int left = int(std::lround(crop_.left() * sx));
-    const int top = int(std::lround(crop_.top() * sy));
-    const int right = int(std::lround((crop_.left() + crop_.width()) * sx));
-    const int bottom = int(std::lround((crop_.top() + crop_.height()) * sy));
+    const int left = pixelEdge(crop_.left() * sx);
+    const int top = pixelEdge(crop_.top() * sy);
+    const int right = pixelEdge((crop_.left() + crop_.width()) * sx);
+    const int bottom = pixelEdge((crop_.top() + crop_.height()) * sy);
     return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top))
         .intersected(source_.rect());
 }

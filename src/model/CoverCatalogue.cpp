@@ -4,6 +4,7 @@
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "common/TextFile.h"
+#include "model/CaseKinds.h"
 
 #include <QStringList>
 
@@ -83,7 +84,7 @@ void CoverCatalogue::loadText(const QString& text) {
     ItemReader reader(text);
     for (int i = 0; i <= kLastModelIndex; ++i) {
         if (!readRecord(reader, models[static_cast<size_t>(i)])) return;
-        if (i == kZone3Record && !(readText(reader, zone3Left) && readText(reader, zone3Top)))
+        if (caseKind(i).thirdZone && !(readText(reader, zone3Left) && readText(reader, zone3Top)))
             return;
     }
 }
@@ -96,7 +97,7 @@ QStringList CoverCatalogue::lines() const {
     QStringList lines;
     for (int i = 0; i <= kLastModelIndex; ++i) {
         appendRecord(lines, models[static_cast<size_t>(i)]);
-        if (i == kZone3Record)
+        if (caseKind(i).thirdZone)
             lines << ItemReader::quoteIfNeeded(zone3Left.trimmed())
                   << ItemReader::quoteIfNeeded(zone3Top.trimmed());
     }

@@ -32,17 +32,16 @@ inline const QString kLandscape = QStringLiteral("Orizzontale");
 inline const QString kCircle = QStringLiteral("Cerchio");
 
 // The ordered table of case types. Record order carries fixed behaviour (record 0
-// is the full box the slim covers are cut from, 14 is the only one with a third
-// zone), so the file must hold its records in that order.
+// is the full box the slim covers are cut from; CaseKinds says what each other
+// record is), so the file must hold its records in that order.
 struct CoverCatalogue {
     static constexpr int kCapacity = 31;
     static constexpr int kLastModelIndex = 21;
     static constexpr int kModelRecords = kLastModelIndex + 1;
-    static constexpr int kZone3Record = 14;
     static constexpr int kFileLines = kModelRecords * 12 + 2;
 
     std::array<CoverModel, kCapacity> models{};
-    QString zone3Left;  // one pair for the whole catalogue, used by model 14
+    QString zone3Left;  // one pair for the whole catalogue, kept after the third-zone record
     QString zone3Top;
     std::int16_t modelCount = 0;
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/Units.h"
 #include "model/ComposedPicture.h"
 
 #include <QColor>
-#include <QRectF>
 
 namespace vsm {
 
@@ -14,7 +14,7 @@ inline const QColor kLightOutline = QColor(192, 192, 192);
 // A picture zone of the preview: where it sits (twips of the window's inner area),
 // whether it shows, and the picture stretched into it.
 struct ZoneControl {
-    QRectF rect;
+    TwipsRect rect;
     bool visible = false;
     ComposedPicture picture;
 };
@@ -23,7 +23,7 @@ struct ZoneControl {
 struct OutlineControl {
     enum class Form { Rectangle, Circle };
     enum class Style { Solid, Dotted };
-    QRectF rect;
+    TwipsRect rect;
     bool visible = false;
     Form form = Form::Rectangle;
     Style style = Style::Solid;
@@ -33,9 +33,9 @@ struct OutlineControl {
 // Every control of the preview, as the refresh leaves it. A step that fails leaves
 // its controls as they were, so this state lives from one refresh to the next.
 struct PreviewControls {
-    QRectF label3;  // the A4 sheet
+    TwipsRect label3;  // the A4 sheet
     bool label3Visible = false;
-    QRectF bordo;  // frame around the sheet
+    TwipsRect bordo;  // frame around the sheet
     bool bordoVisible = false;
     ZoneControl image1, image2, image3;  // zones of slots 1, 2, 3
     ZoneControl image4, image6, image7;  // slim back, spine and front pieces

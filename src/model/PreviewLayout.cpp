@@ -1,19 +1,15 @@
 // The preview: an A4 sheet drawn to scale in the middle of the window, the model's
 // zones on it with their outlines, and for the slim models the back, spine and
-// front pieces cut from a full box picture.
+// front pieces side by side with a narrower spine.
+#include "model/PreviewLayout.h"
+
 #include "model/Session.h"
 #include "common/Rounding.h"
-#include "model/Refresh.h"
-
-#include <functional>
+#include "model/CaseKinds.h"
 
 namespace vsm {
 
 namespace {
-
-bool isSlim(int model) {
-    return model == 1 || model == 2 || model == 19 || model == 20 || model == 21;
-}
 
 QColor outlineColour(const Session& s) { return s.outlineOn ? kDarkOutline : kLightOutline; }
 
@@ -36,18 +32,18 @@ void sizeSheet(Session& s) {
     const bool landscape = s.model.currentOrientation == kLandscape;
     const auto w = checkedProduct<std::int16_t>(s.model.previewScale, landscape ? 297 : 210);
     const auto h = checkedProduct<std::int16_t>(s.model.previewScale, landscape ? 210 : 297);
-    if (w) s.preview.label3.setWidth(*w);
-    if (h) s.preview.label3.setHeight(*h);
+    if (w) s.preview.label3.twips.setWidth(*w);
+    if (h) s.preview.label3.twips.setHeight(*h);
 }
 
 void placeSheet(PreviewControls& p, InnerSize inner, double y0) {
-    p.label3.moveTopLeft(QPointF((inner.width - p.label3.width()) / 2.0, y0));
+    p.label3.twips.moveTopLeft(QPointF((inner.width - p.label3.twips.width()) / 2.0, y0));
     p.label3Visible = true;
-    p.bordo = QRectF(p.label3.topLeft(), p.label3.size() + QSizeF(10, 10));
+    p.bordo.twips = QRectF(p.label3.twips.topLeft(), p.label3.twips.size() + QSizeF(10, 10));
     p.bordoVisible = true;
 }
 
-void showOutline(const Session& s, OutlineControl& o, const QRectF& rect) {
+void showOutline(const Session& s, OutlineControl& o, const TwipsRect& rect) {
     o.rect = rect;
     o.colour = outlineColour(s);
     o.visible = true;
@@ -60,75 +56,38 @@ void layOutStandard(Session& s, InnerSize inner, double y1) {
     p.shape2.colour = kDarkOutline;
     p.image1.visible = true;
     if (m.scaledZone2Width > 0) {
-        p.image2.rect = QRectF((inner.width - m.scaledZone2Width) / 2.0,
-                               y1 + m.scaledZone1Height + 200, m.scaledZone2Width,
-                               m.scaledZone2Height);
+        p.image2.rect = TwipsRect::of((inner.width - m.scaledZone2Width) / 2.0,
+                                      y1 + m.scaledZone1Height + 200, m.scaledZone2Width,
+                                      m.scaledZone2Height);
         p.image2.visible = true;
         showOutline(s, p.shape2, p.image2.rect);
     }
-    if (m.currentModel == 14) {
-        p.image3.rect = QRectF((inner.width - m.scaledZone2Width) / 2.0,
-                               y1 + 2.0 * m.scaledZone1Height + 400, m.scaledZone1Width,
-                               m.scaledZone1Height);
+    if (caseKind(m.currentModel).thirdZone) {
+        p.image3.rect = TwipsRect::of((inner.width - m.scaledZone2Width) / 2.0,
+                                      y1 + 2.0 * m.scaledZone1Height + 400, m.scaledZone1Width,
+                                      m.scaledZone1Height);
         p.image3.visible = true;
         showOutline(s, p.shape3, p.image3.rect);
     }
 }
 
-// Cuts one piece of slot 1's master copy; the piece keeps its old picture when
-// the cut fails.
-void cutPiece(Session& s, ZoneControl& zone, const std::function<QRect(int, int)>& part) {
-    ImagingEngine& e = s.cutEngine;
-    if (!e.loadPicture(s.pictureSlots.master)) return;
-    const QRect r = part(e.width(), e.height());
-    if (e.crop(r.x(), r.y(), r.width(), r.height())) zone.picture = e.getPicture();
-}
-
-void cutSlimPieces(Session& s) {
-    const CoverModel* box = s.catalogue.model(0);
-    const double b = box ? box->zone1Width : 0;
-    if (b == 0) return;  // no reference box to measure the pieces with
-    const auto pixels = [b](int w, double mm) {
-        return toIntegerHalfEven<int>(w / b * mm).value_or(0);
-    };
-    cutPiece(s, s.preview.image4, [&](int w, int h) { return QRect(0, 0, pixels(w, 129.8), h); });
-    cutPiece(s, s.preview.image6, [&](int w, int h) {
-        const int u = pixels(w, 14);
-        return QRect(toIntegerHalfEven<int>((w - u) / 2.0).value_or(0), 0, u, h);
-    });
-    cutPiece(s, s.preview.image7, [&](int w, int h) {
-        const int t = pixels(w, 129.8);
-        return QRect(w - t, 0, t, h);
-    });
-}
-
-int spineMillimetres(int model) {
-    switch (model) {
-        case 1: case 20: return 7;
-        case 2: case 21: return 9;
-        default: return 5;
-    }
-}
-
-void layOutSlim(Session& s) {
-    cutSlimPieces(s);
+void layOutSlim(Session& s, const SlimCut& cut) {
     PreviewControls& p = s.preview;
-    const int model = s.model.currentModel;
     const std::int32_t box = s.catalogue.model(0)->zone1Width;
-    const std::int32_t backMm = box - (model == 1 || model == 2 ? 144 : 148);
+    const std::int32_t backMm = box - cut.previewBackLess;
     if (const auto w = checkedProduct<std::int32_t>(backMm, s.model.previewScale))
-        p.image4.rect.setWidth(*w);
-    if (const auto w = checkedProduct<std::int16_t>(spineMillimetres(model), s.model.previewScale))
-        p.image6.rect.setWidth(*w);
-    p.image7.rect.setWidth(p.image4.rect.width());
+        p.image4.rect.twips.setWidth(*w);
+    if (const auto w = checkedProduct<std::int16_t>(cut.visibleSpine, s.model.previewScale))
+        p.image6.rect.twips.setWidth(*w);
+    p.image7.rect.twips.setWidth(p.image4.rect.twips.width());
     for (ZoneControl* z : {&p.image4, &p.image6, &p.image7}) {
-        z->rect.moveTop(p.image1.rect.top());
-        z->rect.setHeight(p.image1.rect.height());
+        z->rect.twips.moveTop(p.image1.rect.twips.top());
+        z->rect.twips.setHeight(p.image1.rect.twips.height());
     }
     // Each piece overlaps its left neighbour by 15 twips.
-    p.image4.rect.moveLeft(p.image1.rect.left());
-    p.image6.rect.moveLeft(p.image4.rect.right() - 15);
-    p.image7.rect.moveLeft(p.image6.rect.right() - 15);
+    p.image4.rect.twips.moveLeft(p.image1.rect.twips.left());
+    p.image6.rect.twips.moveLeft(p.image4.rect.twips.right() - 15);
+    p.image7.rect.twips.moveLeft(p.image6.rect.twips.right() - 15);
     for (ZoneControl* z : {&p.image4, &p.image6, &p.image7}) z->visible = true;
     for (ZoneControl* z : {&p.image1, &p.image2, &p.image3}) z->visible = false;
     p.shape2.style = OutlineControl::Style::Dotted;
@@ -136,7 +95,7 @@ void layOutSlim(Session& s) {
     p.shape2.rect = p.image6.rect;
     p.shape2.visible = true;
     p.shape3.visible = false;
-    p.shape1.rect.setWidth(p.image7.rect.right() - p.image4.rect.left());
+    p.shape1.rect.twips.setWidth(p.image7.rect.twips.right() - p.image4.rect.twips.left());
 }
 
 }  // namespace
@@ -147,15 +106,17 @@ void layOutPreview(Session& s, InnerSize inner) {
     setOutlineForms(s);
     sizeSheet(s);
     const double x0 = roundHalfEven((inner.width - double(s.model.scaledZone1Width)) / 2);
-    const double y0 = roundHalfEven((inner.height - p.label3.height()) / 2);
+    const double y0 = roundHalfEven((inner.height - p.label3.twips.height()) / 2);
     placeSheet(p, inner, y0);
-    const double y1 = y0 + (s.model.currentModel == 8 ? 100 : 200);
-    p.image1.rect = QRectF(x0, y1, s.model.scaledZone1Width, s.model.scaledZone1Height);
+    const CaseKind& kind = caseKind(s.model.currentModel);
+    const double y1 = y0 + kind.zoneTopGap;
+    p.image1.rect = TwipsRect::of(x0, y1, s.model.scaledZone1Width, s.model.scaledZone1Height);
     showOutline(s, p.shape1, p.image1.rect);
-    if (isSlim(s.model.currentModel))
-        layOutSlim(s);
+    if (kind.slim)
+        layOutSlim(s, *kind.slim);
     else
         layOutStandard(s, inner, y1);
+    if (p.image8.visible) p.image8.rect = p.image2.rect;  // the mirror lies over zone 2
 }
 
 }  // namespace vsm

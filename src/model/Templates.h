@@ -1,15 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <array>
 
 namespace vsm {
 
 struct Session;
-
-// Template picture paths below the program folder for slots 1, 2 and 3 of a model;
-// empty where the model has no template for the slot.
-std::array<QString, 3> templatePaths(int model);
 
 // Whether a slot's path names a template picture (exact, case-sensitive ending).
 bool isTemplatePath(int slotNumber, const QString& path);

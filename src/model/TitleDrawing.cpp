@@ -1,9 +1,11 @@
 // The cover and spine titles are drawn into the zones' pictures, so that the
 // print, which stretches the same pictures, carries them too. Font sizes follow
 // the picture's height: 311 pixels is the reference height.
+#include "model/TitleDrawing.h"
+
 #include "model/Session.h"
 #include "common/Rounding.h"
-#include "model/Refresh.h"
+#include "model/CaseKinds.h"
 
 #include <cmath>
 
@@ -33,6 +35,7 @@ public:
     void setFont(int d) {
         const TitleSettings& t = s_.titles;
         e_.setFontName(t.fontName);
+        // The whole part, not rounded: a title never outgrows its reference size.
         e_.setFontSize(int(std::floor(e_.height() / kReferenceHeight *
                                       (double(t.fontSize) + d))));
         e_.setBold(t.bold);
@@ -65,8 +68,8 @@ private:
     QString cover_, spine_;
 };
 
-// Models 3 and 6: the back card's edges are spine strips 7/151 of its width; the
-// spine title goes into both, on the mirror zone, while zone 2 stays undrawn.
+// A back card whose edges are spine strips 7/151 of its width: the spine title
+// goes into both, on the mirror zone, while zone 2 stays undrawn.
 void drawSideStrips(Session& s, TitlePainter& t) {
     ZoneControl& mirror = s.preview.image8;
     mirror.picture = s.preview.image2.picture;
@@ -79,8 +82,7 @@ void drawSideStrips(Session& s, TitlePainter& t) {
         t.drawSpine(t.W() - (m - t.spineTH()) / 2.0, y);
     }
     mirror.picture = t.result();
-    mirror.rect = s.preview.image2.rect;
-    mirror.visible = true;
+    mirror.visible = true;  // the layout lays it over zone 2
 }
 
 // One picture holding back, spine and front: spine title on the middle line,
@@ -115,18 +117,18 @@ void drawSlim(Session& s, TitlePainter& t) {
 void drawTitles(Session& s) {
     TitlePainter t(s);
     s.preview.image8.visible = false;
-    const int m = s.model.currentModel;
-    if (m == 3 || m == 6) drawSideStrips(s, t);
-    switch (m) {
-        case 0: case 9: case 15: case 16: case 17: case 18: drawFullCover(s, t, true); break;
-        case 5: case 8: drawFullCover(s, t, false); break;
-        case 10: case 11: case 12: case 13: case 14:
+    const CaseKind& kind = caseKind(s.model.currentModel);
+    if (kind.mirrorStrips) drawSideStrips(s, t);
+    switch (kind.titles) {
+        case TitleLayout::FullCover: drawFullCover(s, t, true); break;
+        case TitleLayout::FullCoverNoSpine: drawFullCover(s, t, false); break;
+        case TitleLayout::DiscFaces:
             for (ZoneControl* z : {&s.preview.image1, &s.preview.image2, &s.preview.image3})
                 t.coverCentred(*z, 1.0 / 7.0);
             break;
-        case 3: case 4: case 6: case 7: t.coverCentred(s.preview.image1, 1.0 / 5.0); break;
-        case 1: case 2: case 19: case 20: case 21: drawSlim(s, t); break;
-        default: break;
+        case TitleLayout::Front: t.coverCentred(s.preview.image1, 1.0 / 5.0); break;
+        case TitleLayout::Slim: drawSlim(s, t); break;
+        case TitleLayout::None: break;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Units.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -19,9 +21,9 @@ public:
     // Millimetres from here on, origin at the printable area's top-left corner.
     virtual bool setScaleToMillimetres() = 0;
     // The whole picture stretched into the rectangle; the aspect ratio is not kept.
-    virtual bool paintPicture(const ComposedPicture& picture, const QRectF& mm) = 0;
+    virtual bool paintPicture(const ComposedPicture& picture, const MmRect& rect) = 0;
     // Outlines in black, not filled, with the thinnest line.
-    virtual bool lineBox(const QRectF& mm) = 0;
+    virtual bool lineBox(const MmRect& rect) = 0;
     virtual bool circle(const QPointF& centreMm, double radiusMm) = 0;
     // The printable area and text extents, in millimetres.
     virtual std::optional<double> scaleWidth() = 0;

@@ -2,9 +2,13 @@
 
 #include "model/Session.h"
 #include "common/Version.h"
+
+#include "common/Rounding.h"
 #include "common/Units.h"
+#include "model/ModelScale.h"
 #include "model/Refresh.h"
 #include "print/PainterPrintSurface.h"
+#include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
 #include "common/TextFile.h"
 #include "project/ProjectFile.h"
@@ -19,8 +23,6 @@
 namespace vsm {
 
 namespace {
-
-constexpr InnerSize kDesignedWindow{9930, 7290};
 
 // The printable area of a page with equal margins on every side, as a printer
 // reports it: the origin sits at the margins' corner, so the usable width and
@@ -52,7 +54,7 @@ int modelOf(const RenderRequest& r) {
     if (r.model >= 0) return r.model;
     const auto lines = TextFile::readLines(r.project);
     return lines && lines->size() >= ProjectFile::kLines
-               ? int(std::nearbyint(lines->at(ProjectFile::kLines - 1).trimmed().toDouble()))
+               ? int(roundHalfEven(lines->at(ProjectFile::kLines - 1).trimmed().toDouble()))
                : -1;
 }
 
@@ -61,8 +63,9 @@ double pictureDpi(const RenderRequest& r) {
     return std::min<double>(r.dpi, kMaxPicturePixelsPerInch);
 }
 
-// Pixels the pictures need at most: the widest zone at the pictures' resolution.
-// Slim covers are cut from a picture made for the full box.
+// Pixels the pictures need at most: the widest zone at the pictures' resolution,
+// rounded up so that no zone gets fewer. Slim covers are cut from a picture made
+// for the full box.
 QSize picturePixelsNeeded(const Session& s, const RenderRequest& r) {
     const int model = modelOf(r);
     const CoverModel* m = s.catalogue.model(model);
@@ -80,7 +83,6 @@ bool loadSession(Session& s, const RenderRequest& r, QString* error) {
     s.modelCount = s.catalogue.modelCount;
     s.chooseLanguageIfBlank(QLocale::system());
     s.readLanguageFile();
-    s.model.loadScaleHeight = kDesignedWindow.height;
     const ProjectFile::ReadOutcome outcome =
         ProjectFile::readInto(s, r.project, picturePixelsNeeded(s, r));
     // A cover is not printed from made-up pixels.
@@ -105,7 +107,7 @@ QPageLayout::Orientation orientationOf(const Session& s) {
 
 int printTo(const Session& s, PrintSurface& surface, QString* error) {
     int failures = 0;
-    StampaCopertina(s, s.model.currentModel, &surface, [&] { ++failures; });
+    StampaCopertina(printValue(s, s.model.currentModel), &surface, [&] { ++failures; });
     if (failures == 0) return 0;
     *error = QStringLiteral("%1 print steps failed").arg(failures);
     return 3;
@@ -134,14 +136,15 @@ int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
 int renderPng(const Session& s, const RenderRequest& r, QString* error) {
     const QSizeF mm = orientationOf(s) == QPageLayout::Portrait ? QSizeF(210, 297) : QSizeF(297, 210);
     const double pxPerMm = r.dpi / kMmPerInch;
-    QImage page(qRound(mm.width() * pxPerMm), qRound(mm.height() * pxPerMm), QImage::Format_RGB32);
+    const auto pixels = [](double v) { return int(roundHalfEven(v)); };
+    QImage page(pixels(mm.width() * pxPerMm), pixels(mm.height() * pxPerMm), QImage::Format_RGB32);
     if (page.isNull()) {
         *error = QStringLiteral("a page at %1 dpi is too large").arg(r.dpi);
         return 2;
     }
     page.fill(Qt::white);
-    page.setDotsPerMeterX(qRound(pxPerMm * 1000));
-    page.setDotsPerMeterY(qRound(pxPerMm * 1000));
+    page.setDotsPerMeterX(pixels(pxPerMm * 1000));
+    page.setDotsPerMeterY(pixels(pxPerMm * 1000));
     bool saved = false;
     MarginedSurface surface(&page, r.marginsMm, [&] {
         QSaveFile file(r.output);
@@ -219,7 +222,9 @@ int renderCover(const RenderRequest& r, const QString& appFolder, QString* error
         *error = QStringLiteral("unknown model %1").arg(s.model.currentModel);
         return 2;
     }
-    refreshPreview(s, kDesignedWindow);
+    // The print needs the pictures and the scale, not their places in a window.
+    applyModelScaleAtLoadHeight(s);
+    refreshPictures(s);
     return isPng(r.output) ? renderPng(s, r, error) : renderPdf(s, r, error);
 }
 

@@ -59,7 +59,8 @@ QPen PainterPrintSurface::outlinePen() const {
 
 bool PainterPrintSurface::setScaleToMillimetres() { return ready(); }
 
-bool PainterPrintSurface::paintPicture(const ComposedPicture& picture, const QRectF& mm) {
+bool PainterPrintSurface::paintPicture(const ComposedPicture& picture, const MmRect& rect) {
+    const QRectF& mm = rect.mm;
     if (!ready() || picture.isNull() || mm.width() <= 0 || mm.height() <= 0) return false;
     const QImage image = picture.render(pictureSize(picture, mm.size()));
     if (image.isNull()) return false;
@@ -71,8 +72,9 @@ void PainterPrintSurface::setPictureResolutionLimit(double dpi) {
     pictureDpiLimit_ = dpi > 0 ? std::min(dpi, kMaxPicturePixelsPerInch) : kMaxPicturePixelsPerInch;
 }
 
-// The device's resolution or the limit, whichever is coarser, at the printed size;
-// never more pixels than the picture keeps.
+// The device's resolution or the limit, whichever is coarser, at the printed size,
+// rounded up so a picture is never sent coarser than that; never more pixels than
+// the picture keeps.
 QSize PainterPrintSurface::pictureSize(const ComposedPicture& picture, QSizeF mm) const {
     const double limit = pictureDpiLimit_ / kMmPerInch;
     const int width = int(std::ceil(mm.width() * std::min(pixelsPerMmX(), limit)));
@@ -82,11 +84,11 @@ QSize PainterPrintSurface::pictureSize(const ComposedPicture& picture, QSizeF mm
                  std::min(std::max(1, height), kept.height()));
 }
 
-bool PainterPrintSurface::lineBox(const QRectF& mm) {
+bool PainterPrintSurface::lineBox(const MmRect& rect) {
     if (!ready()) return false;
     painter_.setPen(outlinePen());
     painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(toDevice(mm));
+    painter_.drawRect(toDevice(rect.mm));
     return true;
 }
 

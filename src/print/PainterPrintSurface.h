@@ -30,8 +30,8 @@ public:
     static std::unique_ptr<PrintSurface> on(QPaintDevice* device);
 
     bool setScaleToMillimetres() override;
-    bool paintPicture(const ComposedPicture& picture, const QRectF& mm) override;
-    bool lineBox(const QRectF& mm) override;
+    bool paintPicture(const ComposedPicture& picture, const MmRect& rect) override;
+    bool lineBox(const MmRect& rect) override;
     bool circle(const QPointF& centreMm, double radiusMm) override;
     std::optional<double> scaleWidth() override;
     std::optional<double> scaleHeight() override;

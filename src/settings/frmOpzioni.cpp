@@ -3,6 +3,9 @@
 #include "model/Session.h"
 #include "common/LeadingNumber.h"
 #include "settings/InterfaceSound.h"
+
+#include "common/Rounding.h"
+#include "model/CaseKinds.h"
 #include "settings/MainCaptions.h"
 #include "widgets/PictureButtons.h"
 #include "widgets/PlaceControl.h"
@@ -253,7 +256,7 @@ void frmOpzioni::showZone2Positions(const CoverModel& m) {
 }
 
 void frmOpzioni::showZone3Positions(int model) {
-    const bool shown = model == CoverCatalogue::kZone3Record;
+    const bool shown = caseKind(model).thirdZone;
     if (shown) {
         text1_[4]->setText(session_.catalogue.zone3Left.trimmed());
         text1_[5]->setText(session_.catalogue.zone3Top.trimmed());
@@ -268,7 +271,7 @@ void frmOpzioni::writeBack(int field) {
         text1_[Field::kZone2Top]->setText(*top);
     const int index = combo1_->currentIndex();
     if (!edit_.store(index, fieldTexts())) return;  // a size that is no number stops here
-    if (index == CoverCatalogue::kZone3Record) {
+    if (caseKind(index).thirdZone) {
         session_.catalogue.zone3Left = text1_[4]->text().trimmed();
         session_.catalogue.zone3Top = text1_[5]->text().trimmed();
     }

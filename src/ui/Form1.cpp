@@ -3,6 +3,8 @@
 #include "app/RegOCX.h"
 #include "common/Version.h"
 #include "platform/PrintSurface.h"
+
+#include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
 #include "project/CommDlgs.h"
 #include "settings/HelpPages.h"
@@ -138,8 +140,8 @@ bool Form1::refuseSecondCopy() {
 
 void Form1::placeSideZones() {
     PreviewControls& p = session_.preview;
-    p.image2.rect.moveLeft(p.image1.rect.right());
-    p.image3.rect.moveLeft(p.image2.rect.right());
+    p.image2.rect.twips.moveLeft(p.image1.rect.twips.right());
+    p.image3.rect.twips.moveLeft(p.image2.rect.twips.right());
 }
 
 void Form1::setPrinterLandscape() {
@@ -255,7 +257,7 @@ void Form1::OpenHelpPage() {
 void Form1::StampaCopertina() {
     std::unique_ptr<PrintSurface> surface =
         platform_.printers ? platform_.printers->beginJob() : nullptr;
-    vsm::StampaCopertina(session_, currentModel(), surface.get(), [this] {
+    vsm::StampaCopertina(printValue(session_, currentModel()), surface.get(), [this] {
         platform_.prompts->message(this, printFailureTitle(), printFailureText(),
                                    MessagePrompts::Icon::Exclamation);
     });

@@ -43,7 +43,7 @@ TEST(ModelScale, AnUnknownOrientationScalesLikeLandscapeButDrawsAPortraitSheet) 
     const Session& s = f.refresh(3);
     EXPECT_EQ(s.model.previewScale, 24);
     EXPECT_EQ(s.model.printerOrientation, PrinterOrientation::Landscape);
-    EXPECT_EQ(s.preview.label3.size(), QSizeF(24 * 210, 24 * 297));
+    EXPECT_EQ(s.preview.label3.twips.size(), QSizeF(24 * 210, 24 * 297));
 }
 
 TEST(PreviewLayout, WorkedExample) {
@@ -55,11 +55,11 @@ TEST(PreviewLayout, WorkedExample) {
     m.zone2Width = 0;
     const PreviewControls& p = f.refresh(4).preview;
     EXPECT_EQ(f.session.model.previewScale, 18);
-    EXPECT_EQ(p.label3, QRectF(3075, 972, 3780, 5346));
-    EXPECT_EQ(p.bordo, QRectF(3075, 972, 3790, 5356));
-    EXPECT_EQ(p.image1.rect, QRectF(3615, 1172, 2700, 1800));
+    EXPECT_EQ(p.label3.twips, QRectF(3075, 972, 3780, 5346));
+    EXPECT_EQ(p.bordo.twips, QRectF(3075, 972, 3790, 5356));
+    EXPECT_EQ(p.image1.rect.twips, QRectF(3615, 1172, 2700, 1800));
     EXPECT_TRUE(p.image1.visible);
-    EXPECT_EQ(p.shape1.rect, p.image1.rect);
+    EXPECT_EQ(p.shape1.rect.twips, p.image1.rect.twips);
     EXPECT_FALSE(p.image2.visible);
     EXPECT_FALSE(p.shape2.visible);
     EXPECT_FALSE(p.image3.visible);
@@ -68,20 +68,20 @@ TEST(PreviewLayout, WorkedExample) {
 TEST(PreviewLayout, ZoneTopsAndSecondAndThirdZones) {
     test::SessionFixture f;
     const PreviewControls& book = f.refresh(8).preview;
-    EXPECT_EQ(book.image1.rect.top(), book.label3.top() + 100);
+    EXPECT_EQ(book.image1.rect.twips.top(), book.label3.twips.top() + 100);
     const PreviewControls& vhs = f.refresh(9).preview;
-    EXPECT_EQ(vhs.image1.rect.top(), vhs.label3.top() + 200);
+    EXPECT_EQ(vhs.image1.rect.twips.top(), vhs.label3.twips.top() + 200);
 
     const PreviewControls& cd = f.refresh(3).preview;  // 121x120 + 151x118 at scale 18
-    EXPECT_EQ(cd.image2.rect, QRectF((9930 - 18 * 151) / 2.0, cd.image1.rect.top() + 18 * 120 + 200,
+    EXPECT_EQ(cd.image2.rect.twips, QRectF((9930 - 18 * 151) / 2.0, cd.image1.rect.twips.top() + 18 * 120 + 200,
                                      18 * 151, 18 * 118));
     EXPECT_TRUE(cd.image2.visible && cd.shape2.visible);
     EXPECT_FALSE(cd.image3.visible || cd.shape3.visible);
 
     const PreviewControls& three = f.refresh(14).preview;  // three 80 mm faces
-    const double y1 = three.image1.rect.top(), h = 18 * 80;
-    EXPECT_EQ(three.image2.rect.top(), y1 + h + 200);
-    EXPECT_EQ(three.image3.rect, QRectF((9930 - h) / 2, y1 + 2 * h + 400, h, h));
+    const double y1 = three.image1.rect.twips.top(), h = 18 * 80;
+    EXPECT_EQ(three.image2.rect.twips.top(), y1 + h + 200);
+    EXPECT_EQ(three.image3.rect.twips, QRectF((9930 - h) / 2, y1 + 2 * h + 400, h, h));
     for (const OutlineControl* o : {&three.shape1, &three.shape2, &three.shape3}) {
         EXPECT_TRUE(o->visible);
         EXPECT_EQ(o->form, OutlineControl::Form::Circle);
@@ -114,19 +114,19 @@ TEST(PreviewLayout, SlimModelsShowThreePiecesCutFromAFullBoxPicture) {
         const PreviewControls& p = f.refresh(c.model).preview;
         const double scale = f.session.model.previewScale;
         EXPECT_EQ(scale, 24);
-        EXPECT_EQ(p.image4.rect, QRectF(p.image1.rect.left(), p.image1.rect.top(),
-                                        c.backMm * scale, p.image1.rect.height()));
-        EXPECT_EQ(p.image6.rect.left(), p.image4.rect.right() - 15);
-        EXPECT_EQ(p.image6.rect.width(), c.spineMm * scale);
-        EXPECT_EQ(p.image7.rect.left(), p.image6.rect.right() - 15);
-        EXPECT_EQ(p.image7.rect.width(), p.image4.rect.width());
+        EXPECT_EQ(p.image4.rect.twips, QRectF(p.image1.rect.twips.left(), p.image1.rect.twips.top(),
+                                        c.backMm * scale, p.image1.rect.twips.height()));
+        EXPECT_EQ(p.image6.rect.twips.left(), p.image4.rect.twips.right() - 15);
+        EXPECT_EQ(p.image6.rect.twips.width(), c.spineMm * scale);
+        EXPECT_EQ(p.image7.rect.twips.left(), p.image6.rect.twips.right() - 15);
+        EXPECT_EQ(p.image7.rect.twips.width(), p.image4.rect.twips.width());
         EXPECT_TRUE(p.image4.visible && p.image6.visible && p.image7.visible);
         EXPECT_FALSE(p.image1.visible || p.image2.visible || p.image3.visible);
-        EXPECT_EQ(p.shape2.rect, p.image6.rect);
+        EXPECT_EQ(p.shape2.rect.twips, p.image6.rect.twips);
         EXPECT_EQ(p.shape2.style, OutlineControl::Style::Dotted);
         EXPECT_EQ(p.shape2.colour, kLightOutline);
         EXPECT_EQ(p.shape1.colour, kDarkOutline);
-        EXPECT_EQ(p.shape1.rect.right(), p.image7.rect.right());
+        EXPECT_EQ(p.shape1.rect.twips.right(), p.image7.rect.twips.right());
         EXPECT_FALSE(p.shape3.visible);
         // The pieces: 129.8 mm at each side and the 14 mm middle strip of a
         // picture 274 mm wide.
@@ -145,10 +145,10 @@ TEST(PreviewLayout, SlimModelsShowThreePiecesCutFromAFullBoxPicture) {
 TEST(PreviewLayout, ASheetBeyondSixteenBitsKeepsItsSize) {
     test::SessionFixture f;
     f.refresh(3);
-    const QSizeF before = f.session.preview.label3.size();
+    const QSizeF before = f.session.preview.label3.twips.size();
     f.inner.height = 7290 * 7;  // scale 18.5 * 7 = 129.5 -> 130; 130 * 297 > 32767
     f.refresh(3);
     EXPECT_EQ(f.session.model.previewScale, 130);
     // 130 x 210 still fits and is taken; 130 x 297 does not, the height stays.
-    EXPECT_EQ(f.session.preview.label3.size(), QSizeF(130 * 210, before.height()));
+    EXPECT_EQ(f.session.preview.label3.twips.size(), QSizeF(130 * 210, before.height()));
 }

@@ -1,3 +1,4 @@
+#include "model/CaseKinds.h"
 #include "model/Templates.h"
 #include "support/SessionFixture.h"
 #include "support/Pictures.h"
@@ -18,11 +19,11 @@ QImage colouredPicture(QColor c) {
 TEST(Templates, ShippedFilesExistForEveryModel) {
     test::SessionFixture f;
     for (int model = 0; model <= 21; ++model)
-        for (const QString& relative : templatePaths(model))
+        for (const QString& relative : caseKind(model).templates)
             if (!relative.isEmpty())
                 EXPECT_TRUE(QFile::exists(f.dir.path(relative))) << relative.toStdString();
-    EXPECT_TRUE(templatePaths(20)[0].endsWith("01 Empty Smile 7 mm.jpg"));
-    EXPECT_TRUE(templatePaths(21)[0].endsWith("02 Empty Smile 9 mm.jpg"));
+    EXPECT_TRUE(caseKind(20).templates[0].endsWith("01 Empty Smile 7 mm.jpg"));
+    EXPECT_TRUE(caseKind(21).templates[0].endsWith("02 Empty Smile 9 mm.jpg"));
 }
 
 TEST(Templates, FreeSlotsTakeTheModelsTemplatesAndUserPicturesStay) {

@@ -68,7 +68,7 @@ TEST(PicturesOnPaper, SentAtNoMoreThanTheLimitOrTheDevice) {
             PainterPrintSurface surface(&writer);
             if (c.limit > 0) surface.setPictureResolutionLimit(c.limit);
             ASSERT_TRUE(surface.paintPicture(photo(c.picture.width(), c.picture.height()),
-                                             QRectF(QPointF(10, 10), printed)));
+                                             MmRect{QRectF(QPointF(10, 10), printed)}));
             ASSERT_TRUE(surface.endDoc());
         }
         const std::vector<QSize> sizes = pdfPictureSizes(pdf.data());

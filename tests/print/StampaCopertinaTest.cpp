@@ -1,3 +1,4 @@
+#include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
 #include "support/RecordingSurface.h"
 #include "support/SessionFixture.h"
@@ -16,7 +17,7 @@ struct Printed : test::SessionFixture {
         session.outlineOn = outline;
         refresh(model);
         surface = {};
-        StampaCopertina(session, model, &surface, [this] { ++failures; });
+        StampaCopertina(printValue(session, model), &surface, [this] { ++failures; });
         return surface;
     }
 };
@@ -126,20 +127,20 @@ TEST(PrintComposition, EveryFailingStepReportsOnceAndTheJobStillEnds) {
     p.session.outlineOn = true;
     p.refresh(3);
     p.surface.failEverything = true;
-    StampaCopertina(p.session, 3, &p.surface, [&] { ++p.failures; });
+    StampaCopertina(printValue(p.session, 3), &p.surface, [&] { ++p.failures; });
     // Scale, zone 1, zone 2, zone-1 outline, credit line and the end of the job
     // fail; reading the position texts does not need the printer.
     EXPECT_EQ(p.failures, 6);
     EXPECT_TRUE(p.surface.ended);
 
     p.failures = 0;
-    StampaCopertina(p.session, 3, nullptr, [&] { ++p.failures; });
+    StampaCopertina(printValue(p.session, 3), nullptr, [&] { ++p.failures; });
     EXPECT_EQ(p.failures, 7);  // without a printer every step fails
 
     p.failures = 0;
     p.session.model.previewScale = 0;
     p.surface = {};
-    StampaCopertina(p.session, 3, &p.surface, [&] { ++p.failures; });
+    StampaCopertina(printValue(p.session, 3), &p.surface, [&] { ++p.failures; });
     EXPECT_EQ(p.failures, 3);  // the steps that need the scale
     EXPECT_TRUE(p.surface.ended);
 }

@@ -16,10 +16,10 @@ namespace vsm::test {
 struct RelaySurface : PrintSurface {
     explicit RelaySurface(PrintSurface& to) : to_(to) {}
     bool setScaleToMillimetres() override { return to_.setScaleToMillimetres(); }
-    bool paintPicture(const ComposedPicture& p, const QRectF& mm) override {
-        return to_.paintPicture(p, mm);
+    bool paintPicture(const ComposedPicture& p, const MmRect& rect) override {
+        return to_.paintPicture(p, rect);
     }
-    bool lineBox(const QRectF& mm) override { return to_.lineBox(mm); }
+    bool lineBox(const MmRect& rect) override { return to_.lineBox(rect); }
     bool circle(const QPointF& c, double r) override { return to_.circle(c, r); }
     std::optional<double> scaleWidth() override { return to_.scaleWidth(); }
     std::optional<double> scaleHeight() override { return to_.scaleHeight(); }

@@ -24,10 +24,10 @@ struct RecordingSurface : PrintSurface {
     QPointF current;
 
     bool setScaleToMillimetres() override { return !failEverything; }
-    bool paintPicture(const ComposedPicture& p, const QRectF& mm) override {
-        return add({"picture", mm, p.source().cacheKey(), {}, int(p.strokes().size())});
+    bool paintPicture(const ComposedPicture& p, const MmRect& rect) override {
+        return add({"picture", rect.mm, p.source().cacheKey(), {}, int(p.strokes().size())});
     }
-    bool lineBox(const QRectF& mm) override { return add({"box", mm, 0, {}}); }
+    bool lineBox(const MmRect& rect) override { return add({"box", rect.mm, 0, {}}); }
     bool circle(const QPointF& c, double r) override {
         return add({"circle", QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 0, {}});
     }

@@ -1,0 +1,41 @@
+#include "model/SlimPieces.h"
+
+#include "model/Session.h"
+#include "common/Rounding.h"
+
+#include <functional>
+
+namespace vsm {
+
+namespace {
+
+// Cuts one piece of slot 1's master copy; the piece keeps its old picture when
+// the cut fails.
+void cutPiece(Session& s, ZoneControl& zone, const std::function<QRect(int, int)>& part) {
+    ImagingEngine& e = s.cutEngine;
+    if (!e.loadPicture(s.pictureSlots.master)) return;
+    const QRect r = part(e.width(), e.height());
+    if (e.crop(r.x(), r.y(), r.width(), r.height())) zone.picture = e.getPicture();
+}
+
+}  // namespace
+
+void cutSlimPieces(Session& s) {
+    const CoverModel* box = s.catalogue.model(0);
+    const double b = box ? box->zone1Width : 0;
+    if (b == 0) return;  // no reference box to measure the pieces with
+    const auto pixels = [b](int w, double mm) {
+        return toIntegerHalfEven<int>(w / b * mm).value_or(0);
+    };
+    cutPiece(s, s.preview.image4, [&](int w, int h) { return QRect(0, 0, pixels(w, 129.8), h); });
+    cutPiece(s, s.preview.image6, [&](int w, int h) {
+        const int u = pixels(w, 14);
+        return QRect(toIntegerHalfEven<int>((w - u) / 2.0).value_or(0), 0, u, h);
+    });
+    cutPiece(s, s.preview.image7, [&](int w, int h) {
+        const int t = pixels(w, 129.8);
+        return QRect(w - t, 0, t, h);
+    });
+}
+
+}  // namespace vsm

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vsm {
+
+struct Session;
+
+// Draws the cover and spine titles into the zones' pictures.
+void drawTitles(Session& session);
+
+}  // namespace vsm
