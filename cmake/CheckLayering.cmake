@@ -1,6 +1,7 @@
 # Fails when a file under src/ includes a header of a layer above its own:
 #   common <- platform <- core (model, project, and the non-dialog files of
-#   print, settings, title) <- dialogs (frm*) <- ui <- app.
+#   print, settings, title) <- widgets <- dialogs (frm* of print, settings,
+#   title) <- ui <- app.
 # Run as: cmake -DSOURCE_DIR=<tree> -P CheckLayering.cmake
 cmake_minimum_required(VERSION 3.22)
 if(NOT SOURCE_DIR)
@@ -19,6 +20,12 @@ function(allowed_folders rel out)
     set(${out} common platform PARENT_SCOPE)
   elseif(folder IN_LIST core_folders AND NOT name MATCHES "^frm")
     set(${out} common platform ${core_folders} PARENT_SCOPE)
+  elseif(folder STREQUAL "widgets")
+    set(${out} common platform ${core_folders} widgets PARENT_SCOPE)
+  elseif(folder IN_LIST core_folders)
+    set(${out} common platform ${core_folders} widgets PARENT_SCOPE)
+  elseif(folder STREQUAL "ui")
+    set(${out} common platform ${core_folders} widgets ui PARENT_SCOPE)
   else()
     set(${out} "" PARENT_SCOPE)
   endif()
@@ -42,6 +49,11 @@ foreach(rel IN LISTS sources)
     endif()
     if(NOT top)
       string(APPEND violations "\n  src/${rel} includes \"${header}\" without its folder")
+    endif()
+    # Below the dialogs nothing includes a dialog, though it shares their folder.
+    get_filename_component(header_name "${header}" NAME)
+    if(NOT "widgets" IN_LIST allowed AND header_name MATCHES "^frm")
+      string(APPEND violations "\n  src/${rel} includes the dialog \"${header}\"")
     endif()
   endforeach()
 endforeach()

@@ -5,7 +5,7 @@ VESSOMAR_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-
   qt6-multimedia-dev libqt6svg6-dev libcups2-dev libjpeg62-turbo-dev qt6-qpa-plugins qt6-image-formats-plugins
   fonts-liberation"
 VESSOMAR_TEST_PACKAGES="libgtest-dev libgmock-dev xvfb xauth poppler-utils cups
-  printer-driver-cups-pdf cups-client libjpeg-turbo-progs imagemagick desktop-file-utils
+  printer-driver-cups-pdf cups-client libjpeg-turbo-progs imagemagick desktop-file-utils appstream
   clang libclang-rt-14-dev"
 
 vessomar_install_packages() {

@@ -4,27 +4,13 @@
 #include "app/FileTypeRegistration.h"
 #include "platform/HelperRunner.h"
 #include "platform/Platform.h"
+#include "settings/PortableMode.h"
 
 #include <functional>
 
 namespace vsm {
 
-// Portable mode: a marker file beside the program. It is tested at start and again
-// when the window closes, so adding or removing it meanwhile changes only the
-// clean-up.
 namespace RegOCX {
-
-bool isPortable(const AppFolder& folder);
-
-// Starts Reg.bat from the program folder with /bin/sh, hidden and not awaited.
-void runPortableSetup(ProcessLauncher& launcher, const AppFolder& folder);
-
-// Starts "regsvr32 /u /s <folder>/GflAx.dll", not awaited; on a machine without
-// such a program nothing is started.
-void runPortableCleanup(ProcessLauncher& launcher, const AppFolder& folder);
-
-// The command text of the clean-up, as it is started.
-QString portableCleanupCommand(const AppFolder& folder);
 
 // The entry routine: portable set-up or file-type registration, then the main
 // window is loaded and shown through showMainWindow. The desktop helpers the

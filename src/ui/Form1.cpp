@@ -1,6 +1,5 @@
 #include "ui/Form1.h"
 
-#include "app/RegOCX.h"
 #include "common/Version.h"
 #include "platform/PrintSurface.h"
 
@@ -12,6 +11,7 @@
 #include "settings/frmOpzioni.h"
 #include "title/frmTitolo.h"
 #include "settings/MainCaptions.h"
+#include "settings/PortableMode.h"
 #include "ui/PreviewWidgets.h"
 #include "ui/Toolbar.h"
 #include "ui/WebAddresses.h"
@@ -483,8 +483,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::unload() {
     unloaded_ = true;
     session_.saveCatalogue(currentModel(), storedWindowState());
-    if (RegOCX::isPortable(session_.folder))
-        RegOCX::runPortableCleanup(*platform_.launcher, session_.folder);
+    if (PortableMode::isPortable(session_.folder))
+        PortableMode::runCleanup(*platform_.launcher, session_.folder);
     setAcceptDrops(false);
 }
 

@@ -187,7 +187,7 @@ TEST(PortableMode, StartsRegBatAndUnregistersOnClose) {
     ASSERT_EQ(s.fakes.launcher.starts.size(), 2u);
     EXPECT_EQ(s.fakes.launcher.starts[1].commandText(),
               "regsvr32 /u /s " + s.dir.path("/GflAx.dll"));
-    EXPECT_EQ(RegOCX::portableCleanupCommand(s.dir.folder()),
+    EXPECT_EQ(PortableMode::cleanupCommand(s.dir.folder()),
               "regsvr32 /u /s " + s.dir.path("/GflAx.dll"));
 }
 

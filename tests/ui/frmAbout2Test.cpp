@@ -1,3 +1,4 @@
+#include "common/Version.h"
 #include "model/Session.h"
 #include "support/FakePlatform.h"
 #include "ui/CreditsScroller.h"
@@ -82,7 +83,9 @@ TEST(AboutWindow, CaptionsAndReleasePlacement) {
     AboutWindow w;
     EXPECT_EQ(w.about->windowTitle(), "About it");
     EXPECT_EQ(w.child("lblTitle")->text(), "Vessomar");
-    EXPECT_EQ(w.child("lblVersion")->text(), "Rel. 2.5.7");
+    // The release reads major.minor.revision; the numbers come from the build.
+    EXPECT_EQ(w.child("lblVersion")->text(),
+              QString("Rel. %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
     EXPECT_EQ(w.child("lblDescription")->text(), "Make covers for your cases.");
     EXPECT_TRUE(w.child("lblCredits")->text().startsWith("Covers for all your discs - "));
     EXPECT_EQ(w.child("lblHomePageCap")->text(), "Home Page:");
