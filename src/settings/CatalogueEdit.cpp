@@ -2,6 +2,7 @@
 
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
+#include "model/CaseKinds.h"
 #include "model/CoverCatalogue.h"
 #include "platform/Platform.h"
 
@@ -41,7 +42,13 @@ bool CatalogueEdit::store(int model, const Texts& texts) const {
     CoverModel* m = catalogue_.model(model);
     if (!m) return false;
     storePositions(*m, texts);
-    return storeSizes(*m, texts);
+    if (!storeSizes(*m, texts)) return false;
+    // The third zone's place is kept once in the catalogue, for the record that has one.
+    if (caseKind(model).thirdZone) {
+        catalogue_.zone3Left = texts[kZone3Left].trimmed();
+        catalogue_.zone3Top = texts[kZone3Top].trimmed();
+    }
+    return true;
 }
 
 void CatalogueEdit::storePositions(CoverModel& m, const Texts& texts) const {

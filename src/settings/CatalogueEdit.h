@@ -52,8 +52,9 @@ public:
                                                     const QString& zone2Top);
 
     // Writes the texts into model `model`: positions trimmed as typed, sizes as
-    // whole numbers. False when there is no such model or a size is no number;
-    // the sizes after that one are not written.
+    // whole numbers, and the third zone's place when the record has one. False when
+    // there is no such model or a size is no number; what follows that size is not
+    // written.
     bool store(int model, const Texts& texts) const;
 
 private:

@@ -269,12 +269,7 @@ void frmOpzioni::showZone3Positions(int model) {
 void frmOpzioni::writeBack(int field) {
     if (const auto top = edit_.leave(field, fieldTexts()))
         text1_[Field::kZone2Top]->setText(*top);
-    const int index = combo1_->currentIndex();
-    if (!edit_.store(index, fieldTexts())) return;  // a size that is no number stops here
-    if (caseKind(index).thirdZone) {
-        session_.catalogue.zone3Left = text1_[4]->text().trimmed();
-        session_.catalogue.zone3Top = text1_[5]->text().trimmed();
-    }
+    edit_.store(combo1_->currentIndex(), fieldTexts());
 }
 
 CatalogueEdit::Texts frmOpzioni::fieldTexts() const {

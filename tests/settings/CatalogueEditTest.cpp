@@ -1,3 +1,4 @@
+#include "model/CaseKinds.h"
 #include "model/CoverCatalogue.h"
 #include "settings/CatalogueEdit.h"
 #include "support/FakePlatform.h"
@@ -146,4 +147,24 @@ TEST_F(CatalogueEditTest, NoModelOutsideTheTableIsSelectedOrStored) {
         EXPECT_EQ(edit.select(outside), nullptr) << outside;
         EXPECT_FALSE(edit.store(outside, texts({}))) << outside;
     }
+}
+
+TEST_F(CatalogueEditTest, TheThirdZonesPlaceIsStoredOnlyForTheRecordThatHasOne) {
+    int withThirdZone = -1;
+    for (int m = 0; m < CoverCatalogue::kCapacity && withThirdZone < 0; ++m)
+        if (caseKind(m).thirdZone) withThirdZone = m;
+    ASSERT_GE(withThirdZone, 0);
+    const auto typed = texts({{F::kZone3Left, " 40 "}, {F::kZone3Top, "90"}});
+
+    EXPECT_TRUE(edit.store(kBox, typed));
+    EXPECT_EQ(catalogue.zone3Left, QString()) << "a box has no third zone";
+
+    auto unreadable = typed;
+    unreadable[F::kHeight] = "tall";
+    EXPECT_FALSE(edit.store(withThirdZone, unreadable));
+    EXPECT_EQ(catalogue.zone3Left, QString()) << "a size that is no number stops the write-back";
+
+    EXPECT_TRUE(edit.store(withThirdZone, typed));
+    EXPECT_EQ(catalogue.zone3Left, "40");
+    EXPECT_EQ(catalogue.zone3Top, "90");
 }
