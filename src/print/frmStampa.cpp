@@ -5,6 +5,7 @@
 #include "widgets/BusyPointer.h"
 #include "widgets/PictureButtons.h"
 #include "widgets/PlaceControl.h"
+#include "widgets/TransparentPixmap.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -42,15 +43,9 @@ const TwipsRect kImage1[2] = {TwipsRect::of(3060, 2220, 720, 720),
 const TwipsRect kLabel1[2] = {TwipsRect::of(2820, 3000, 1200, 255),
                               TwipsRect::of(4140, 3000, 1200, 255)};
 
-QPixmap canvas(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
 // A sheet with a folded corner and a few text lines, in the label's shape.
 QPixmap pagePicture(QSize size) {
-    QPixmap pixmap = canvas(size);
+    QPixmap pixmap = transparentPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF page = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(2.5, 2.5, -2.5, -2.5);
@@ -74,7 +69,7 @@ QPixmap pagePicture(QSize size) {
 }
 
 QPixmap printPicture(QSize size) {
-    QPixmap pixmap = canvas(size);
+    QPixmap pixmap = transparentPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = size.width(), h = size.height();

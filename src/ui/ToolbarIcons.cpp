@@ -1,5 +1,7 @@
 #include "ui/ToolbarIcons.h"
 
+#include "widgets/TransparentPixmap.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -81,8 +83,7 @@ void magnifier(QPainter& p, const QRectF& r) {
 }  // namespace
 
 QPixmap toolbarIcon(int button, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = transparentPixmap(size);
     if (button == 6 || button == 7) return pixmap;
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

@@ -4,6 +4,7 @@
 #include "common/Version.h"
 #include "model/Session.h"
 #include "widgets/PlaceControl.h"
+#include "widgets/TransparentPixmap.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -36,15 +37,9 @@ QString creditLine() {
         "Cover templates and icons were drawn for Vessomar.");
 }
 
-QPixmap blankPixmap(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
 // A disc seen from above: silver face, clear centre ring, hole.
 QPixmap discPicture(QSize size) {
-    QPixmap pixmap = blankPixmap(size);
+    QPixmap pixmap = transparentPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF face = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
@@ -64,7 +59,7 @@ QPixmap discPicture(QSize size) {
 
 // A disc case standing open a little: box, spine, and the disc peeking out.
 QPixmap casePicture(QSize size) {
-    QPixmap pixmap = blankPixmap(size);
+    QPixmap pixmap = transparentPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(size.width() * 0.1, 1, size.width() * 0.55, size.height() - 2);

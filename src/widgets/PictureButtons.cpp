@@ -1,6 +1,7 @@
 #include "widgets/PictureButtons.h"
 
 #include "common/Units.h"
+#include "widgets/TransparentPixmap.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -11,12 +12,6 @@ namespace vsm {
 namespace {
 
 constexpr int kRaiseTwips = 30;
-
-QPixmap transparent(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
 
 QRectF disc(QSize size) { return QRectF(QPointF(0, 0), QSizeF(size)).adjusted(6, 6, -6, -6); }
 
@@ -107,7 +102,7 @@ bool PictureButtons::isClick(QObject* watched, QEvent* event) const {
 }
 
 QPixmap PictureButtons::okPicture(QSize size) {
-    QPixmap pixmap = transparent(size);
+    QPixmap pixmap = transparentPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF d = disc(size);
@@ -122,7 +117,7 @@ QPixmap PictureButtons::okPicture(QSize size) {
 }
 
 QPixmap PictureButtons::cancelPicture(QSize size) {
-    QPixmap pixmap = transparent(size);
+    QPixmap pixmap = transparentPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF d = disc(size);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace vsm {
+
+// A clear pixmap to draw a button or icon picture on.
+inline QPixmap transparentPixmap(QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+}  // namespace vsm
