@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Vessomar and its tests, and runs every test.
 # BUILD_DIR and extra CMake options may be given in the environment, e.g.
 #   BUILD_DIR=build-asan CMAKE_OPTIONS=-DVESSOMAR_SANITIZE=ON ./test.sh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dropping a photo on a zone until it is shown (load, refresh and repaint),
 // against a bare full-size libjpeg-turbo decode of the same file by djpeg.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every model with vessomar-render, cut outlines on, rasterises the PDF
 // and measures each zone's outline against the catalogue, in millimetres.
 #include "model/CoverCatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the DVD box cover with one 100-megapixel photo through the print dialog
 // onto the Vessomar-PDF cups-pdf queue, as File > Print does, and reports the job
 // as CUPS received it, the time to hand it over and the peak memory.

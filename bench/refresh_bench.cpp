@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing a cover title runs the whole refresh at every keystroke. This measures
 // it with three 12-megapixel photos in the slots and, in the same run, with the
 // blank pictures, on a disc-face model with three zones and a slim model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wall time and peak memory of vessomar-render making a PDF: model 0 with one
 // 24-megapixel picture, and model 3 with two 12-megapixel pictures.
 #include "BenchSupport.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies data/ beside the executable. Each file is copied only when its source
 # changed, so settings and catalogue edits made by running build/Vessomar survive
 # a rebuild that does not touch them.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file under src/ includes a header of a layer above its own:
 #   common <- platform <- core (model, project, and the non-dialog files of
 #   print, settings, title) <- widgets <- dialogs (frm* of print, settings,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the MIME type are kept once, in data/desktop. The
 # registration at start embeds them (this header) and fills in the Exec line for
 # the folder it runs from; the install rules configure the same files for the

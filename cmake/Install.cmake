@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install lays out a complete program folder under the prefix
 # (/opt/vessomar by default): the programs and their data side by side, a
 # launcher in bin/, and the desktop entry, file type and icon in share/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sanitizer defaults every fuzz target is linked with; ASAN_OPTIONS still overrides them.
 //
 // Qt is built without frame pointers, so ASan's fast unwinder reads stack contents

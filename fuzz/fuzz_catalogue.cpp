@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a catalogue: reading never fails hard, and the written catalogue
 // reads back to the same values, whatever texts the items hold.
 #include "common/TextFile.h"

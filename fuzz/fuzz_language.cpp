@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a language file: reading never fails hard and fills at most the
 // 151 entries.
 #include "common/TextFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a picture file: loading never fails hard, never takes more memory
 // than the limits allow, and what loads is held at most at the kept size.
 #include "project/PictureLoader.h"

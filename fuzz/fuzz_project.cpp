@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a project file: reading never fails hard, and a project that reads
 // completely writes back to lines that read the same again.
 #include "model/Session.h"

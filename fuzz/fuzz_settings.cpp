@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a settings file: reading never fails hard, and what is written
 // back reads as the same values.
 #include "common/TextFile.h"

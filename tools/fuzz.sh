@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each one for the
 # given number of seconds (default 60), seeded with the shipped data files.
 set -euo pipefail

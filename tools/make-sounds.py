@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises the two interface sounds into data/Files: a light tick played when
 a button is hovered (Click1.wav) and a firmer click when one is pressed
 (Click2.wav). Mono, 16 bit, 22050 Hz; a few kilobytes each."""

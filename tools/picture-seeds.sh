@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Small pictures of every format the loader reads, as seeds for its fuzzer:
 # baseline, progressive, greyscale and CMYK JPEGs, one with an orientation mark,
 # and PNG, GIF, BMP, TIFF, WebP and ICO files.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a CUPS scheduler with two cups-pdf queues, Vessomar-PDF and
 # Vessomar-PDF-2, for the printing tests. cups-pdf writes each job as a PDF into
 # /var/spool/cups-pdf/<user>. Needs root; reuses a scheduler that already answers.

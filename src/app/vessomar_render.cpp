@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vessomar-render PROJECT.vsm OUT.pdf|OUT.png [options]: the cover as it would
 // print, into a file. Needs no display.
 #include "print/BatchRender.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview: an A4 sheet drawn to scale in the middle of the window, the model's
 // zones on it with their outlines, and for the slim models the back, spine and
 // front pieces side by side with a narrower spine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cover and spine titles are drawn into the zones' pictures, so that the
 // print, which stretches the same pictures, carries them too. Font sizes follow
 // the picture's height: 311 pixels is the reference height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/BatchRender.h"
 
 #include "model/Session.h"

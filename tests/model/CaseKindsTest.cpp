@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every rule that depends on the record index reads one table; these rows are the
 // published tables of the preview layout, the templates, the titles and the print.
 #include "model/CaseKinds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/CoverCatalogue.h"
 #include "common/TextFile.h"
 #include "support/TempAppFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints covers through the real dialog path onto a cups-pdf queue of a running
 // CUPS scheduler and measures the zones on the PDF it writes. CI starts the
 // scheduler and the queues with tools/start-cups.sh; without them the test skips.

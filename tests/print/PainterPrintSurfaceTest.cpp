@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/Units.h"
 #include "print/BatchRender.h"
 #include "print/PainterPrintSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and oversized pictures on every way in: a drop, the chooser, a project
 // opened in the window, and vessomar-render.
 #include "support/DropWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/PictureLoader.h"
 #include "support/Pictures.h"
 #include "support/TempAppFolder.h"

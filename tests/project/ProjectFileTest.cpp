@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/frmStampa.h"
 #include "project/CommDlgs.h"
 #include "project/ProjectFile.h"

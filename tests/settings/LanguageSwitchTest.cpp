@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/HelpPages.h"
 #include "settings/UiText.h"
 #include "support/MainWindow.h"

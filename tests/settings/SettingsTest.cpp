@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/TextFile.h"
 #include "settings/Settings.h"
 #include "support/AsOtherUser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_templates: draws the empty "smile" template pictures that the application
 // puts into free picture slots when a model is chosen.
 //
