@@ -104,6 +104,52 @@ std::optional<CupsQualityChoice> byResolution(int code, const std::vector<QSize>
     return CupsQualityChoice{0, finestFirst[rank]};
 }
 
+// The user's newest job on a queue with that title; 0 when there is none.
+int newestJob(const QString& queue, const QString& title) {
+    cups_job_t* jobs = nullptr;
+    const QByteArray name = queue.section(QLatin1Char('/'), 0, 0).toUtf8();
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 1, CUPS_WHICHJOBS_ALL);
+    int newest = 0;
+    for (int i = 0; i < count; ++i)
+        if (title.isEmpty() || QString::fromUtf8(jobs[i].title) == title)
+            newest = std::max(newest, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    return newest;
+}
+
+// Hands a job's drawing on, and tells the printer system when the job was sent.
+class JobSurface : public PrintSurface {
+public:
+    JobSurface(std::unique_ptr<PrintSurface> to, std::function<void()> sending,
+               std::function<void()> ended)
+        : to_(std::move(to)), sending_(std::move(sending)), ended_(std::move(ended)) {}
+    bool setScaleToMillimetres() override { return to_->setScaleToMillimetres(); }
+    bool paintPicture(const ComposedPicture& p, const MmRect& r) override {
+        return to_->paintPicture(p, r);
+    }
+    bool lineBox(const MmRect& r) override { return to_->lineBox(r); }
+    bool circle(const QPointF& c, double r) override { return to_->circle(c, r); }
+    std::optional<double> scaleWidth() override { return to_->scaleWidth(); }
+    std::optional<double> scaleHeight() override { return to_->scaleHeight(); }
+    std::optional<double> textWidth(const QString& t) override { return to_->textWidth(t); }
+    std::optional<double> textHeight(const QString& t) override { return to_->textHeight(t); }
+    bool setCurrentPosition(const QPointF& mm) override { return to_->setCurrentPosition(mm); }
+    bool print(const QString& t) override { return to_->print(t); }
+    // Qt hands the spool file to the scheduler as the painter ends and keeps
+    // quiet about a refusal; the scheduler's last answer tells.
+    bool endDoc() override {
+        sending_();
+        const bool ended = to_->endDoc();
+        ended_();
+        return ended;
+    }
+
+private:
+    std::unique_ptr<PrintSurface> to_;
+    std::function<void()> sending_;
+    std::function<void()> ended_;
+};
+
 QString resolutionOption(QSize dpi) {
     if (dpi.width() == dpi.height()) return QStringLiteral("%1dpi").arg(dpi.width());
     return QStringLiteral("%1x%2dpi").arg(dpi.width()).arg(dpi.height());
@@ -143,8 +189,8 @@ bool CupsPrinterSystem::setCurrentPrinter(const QString& name) {
     printer_->setPrinterName(name);
     if (printer_->outputFormat() != QPrinter::NativeFormat || printer_->printerName() != name)
         return false;
-    printer_->setPageSize(QPageSize(QPageSize::A4));
     current_ = name;
+    choosePaper();
     support_.reset();
     return true;
 }
@@ -185,8 +231,59 @@ void CupsPrinterSystem::setCopies(int copies) {
 
 std::unique_ptr<PrintSurface> CupsPrinterSystem::beginJob() {
     if (current_.isEmpty()) return nullptr;
-    applyQuality();
-    return makeSurface_(printer_.get());
+    applyJobOptions();
+    std::unique_ptr<PrintSurface> surface = makeSurface_(printer_.get());
+    if (!surface) return nullptr;
+    lastJob_.reset();
+    newestJobBefore_ = newestJob(current_, QString());
+    return std::make_unique<JobSurface>(
+        std::move(surface), [this] { addTrueSizeOptions(); }, [this] { jobEnded(); });
+}
+
+std::optional<QRectF> CupsPrinterSystem::printableArea() {
+    if (current_.isEmpty()) return std::nullopt;
+    return printer_->pageLayout().paintRect(QPageLayout::Millimeter);
+}
+
+// Covers are laid out on A4; a queue without it prints on its own default paper.
+void CupsPrinterSystem::choosePaper() {
+    paperInsteadOfA4_.clear();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(current_);
+    const QList<QPageSize> sizes = info.supportedPageSizes();
+    const bool takesA4 = sizes.isEmpty() || std::any_of(sizes.begin(), sizes.end(), [](const QPageSize& s) {
+        return s.id() == QPageSize::A4;
+    });
+    if (takesA4) {
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+        return;
+    }
+    const QPageSize paper = info.defaultPageSize().isValid() ? info.defaultPageSize() : sizes.first();
+    printer_->setPageSize(paper);
+    paperInsteadOfA4_ = paper.name();
+}
+
+// A cover prints at true size: neither the scheduler nor the driver may fit it
+// to the paper. Added as the job is sent, after the chosen options.
+void CupsPrinterSystem::addTrueSizeOptions() {
+    QStringList options = printer_->printEngine()->property(kCupsOptions).toStringList();
+    options << QStringLiteral("print-scaling") << QStringLiteral("none")
+            << QStringLiteral("fit-to-page") << QStringLiteral("false");
+    printer_->printEngine()->setProperty(kCupsOptions, options);
+}
+
+void CupsPrinterSystem::jobEnded() {
+    // Read before any other call to the scheduler replaces the answer.
+    const ipp_status_t status = cupsLastError();
+    const QString said = QString::fromUtf8(cupsLastErrorString());
+    JobOutcome outcome;
+    if (status >= IPP_STATUS_ERROR_BAD_REQUEST) {
+        outcome.problem = said;
+    } else {
+        const int id = newestJob(current_, printer_->docName());
+        if (id > newestJobBefore_) outcome.id = id;
+        else outcome.problem = QStringLiteral("the scheduler reports no new job");
+    }
+    lastJob_ = outcome;
 }
 
 const CupsQualitySupport& CupsPrinterSystem::qualitySupport() {
@@ -196,7 +293,7 @@ const CupsQualitySupport& CupsPrinterSystem::qualitySupport() {
 
 // Qt may make a new print engine when the printer changes, so the options are
 // put on just before each job.
-void CupsPrinterSystem::applyQuality() {
+void CupsPrinterSystem::applyJobOptions() {
     const std::optional<CupsQualityChoice> choice = cupsQualityFor(quality_, qualitySupport());
     QStringList options;
     if (choice && choice->printQuality)

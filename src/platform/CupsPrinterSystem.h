@@ -51,18 +51,34 @@ public:
     void setOrientation(Orientation orientation) override;
     void setCopies(int copies) override;
     std::unique_ptr<PrintSurface> beginJob() override;
+    std::optional<QRectF> printableArea() override;
+    QString paperInsteadOfA4() override { return paperInsteadOfA4_; }
+
+    // What the scheduler said of the last job once it ended: its id, or why it
+    // was refused.
+    struct JobOutcome {
+        int id = 0;
+        QString problem;  // empty when the scheduler took the job
+    };
+    std::optional<JobOutcome> lastJob() const { return lastJob_; }
 
     QPrinter& printer() { return *printer_; }
 
 private:
     const CupsQualitySupport& qualitySupport();
-    void applyQuality();
+    void applyJobOptions();
+    void choosePaper();
+    void addTrueSizeOptions();
+    void jobEnded();
 
     SurfaceMaker makeSurface_;
     std::unique_ptr<QPrinter> printer_;
     QString current_;
     int quality_ = -3;
     std::optional<CupsQualitySupport> support_;  // of the current printer, asked once
+    QString paperInsteadOfA4_;
+    int newestJobBefore_ = 0;
+    std::optional<JobOutcome> lastJob_;
 };
 
 }  // namespace vsm

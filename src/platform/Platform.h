@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QList>
 #include <QLocale>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -113,6 +114,12 @@ public:
     virtual void setCopies(int copies) = 0;
     // A surface on the current printer for one job; nothing without a printer.
     virtual std::unique_ptr<PrintSurface> beginJob() = 0;
+    // The printable area of the next job's paper, in millimetres from the paper's
+    // top-left corner in the job's orientation; nothing when it is not known.
+    virtual std::optional<QRectF> printableArea() { return std::nullopt; }
+    // The paper the current printer prints on because it cannot take A4; empty
+    // when it takes A4.
+    virtual QString paperInsteadOfA4() { return {}; }
 };
 
 // The modal colour dialog. It starts on the given colour and shows and updates
