@@ -4,6 +4,7 @@
 #include "common/Version.h"
 #include "platform/PrintSurface.h"
 
+#include "print/CorrectedJob.h"
 #include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
 #include "project/CommDlgs.h"
@@ -256,12 +257,22 @@ void Form1::OpenHelpPage() {
 }
 
 void Form1::StampaCopertina() {
-    std::unique_ptr<PrintSurface> surface =
-        platform_.printers ? platform_.printers->beginJob() : nullptr;
-    vsm::StampaCopertina(printValue(session_, currentModel()), surface.get(), [this] {
+    CorrectedJobCalls calls;
+    calls.printAnyway = [this](const QString& warning) {
+        return !platform_.questions ||
+               platform_.questions->askYesNo(this, session_.uiText[115], warning);
+    };
+    calls.notify = [this](const QString& notice) {
+        platform_.prompts->message(this, session_.uiText[115], notice,
+                                   MessagePrompts::Icon::Information);
+    };
+    calls.fileWarning = [](const QString& w) { std::fprintf(stderr, "%s\n", qPrintable(w)); };
+    calls.stepFailed = [this] {
         platform_.prompts->message(this, printFailureTitle(), printFailureText(),
                                    MessagePrompts::Icon::Exclamation);
-    });
+    };
+    printCorrectedCover(platform_.printers, session_.folder.dataFilesFolder(), session_.uiText,
+                        printValue(session_, currentModel()), calls);
 }
 
 void Form1::SalvaOpzioni() {
