@@ -8,12 +8,15 @@
 #include "common/Units.h"
 #include "model/ModelScale.h"
 #include "model/Refresh.h"
+#include "print/CorrectedJob.h"
 #include "print/PainterPrintSurface.h"
+#include "print/PrinterCalibration.h"
 #include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
 #include "common/TextFile.h"
 #include "project/ProjectFile.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
@@ -106,15 +109,17 @@ QPageLayout::Orientation orientationOf(const Session& s) {
     return m && m->orientation == kPortrait ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
-int printTo(const Session& s, PrintSurface& surface, QString* error) {
-    int failures = 0;
-    StampaCopertina(printValue(s, s.model.currentModel), &surface, [&] { ++failures; });
+int failuresToExit(int failures, QString* error) {
     if (failures == 0) return 0;
     *error = QStringLiteral("%1 print steps failed").arg(failures);
     return 3;
 }
 
-int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
+// What a page is drawn with: the cover's composition or the calibration page.
+using Draw = std::function<int(PrintSurface& surface, QPointF printableOrigin)>;
+
+int renderPdf(const RenderRequest& r, QPageLayout::Orientation orientation, const Draw& draw,
+              QString* error) {
     QSaveFile file(r.output);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = QStringLiteral("cannot write %1: %2").arg(r.output, file.errorString());
@@ -122,11 +127,11 @@ int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
     }
     QPdfWriter writer(&file);
     writer.setResolution(1200);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientationOf(s), QMarginsF()));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF()));
     writer.setCreator(Version::caption());
     MarginedSurface surface(&writer, r.marginsMm);
     surface.setPictureResolutionLimit(pictureDpi(r));
-    const int result = printTo(s, surface, error);
+    const int result = draw(surface, QPointF(r.marginsMm, r.marginsMm));
     if (!file.commit()) {
         *error = QStringLiteral("cannot write %1").arg(r.output);
         return 3;
@@ -134,8 +139,9 @@ int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
     return result;
 }
 
-int renderPng(const Session& s, const RenderRequest& r, QString* error) {
-    const QSizeF mm = orientationOf(s) == QPageLayout::Portrait ? QSizeF(210, 297) : QSizeF(297, 210);
+int renderPng(const RenderRequest& r, QPageLayout::Orientation orientation, const Draw& draw,
+              QString* error) {
+    const QSizeF mm = orientation == QPageLayout::Portrait ? QSizeF(210, 297) : QSizeF(297, 210);
     const double pxPerMm = r.dpi / kMmPerInch;
     const auto pixels = [](double v) { return int(roundHalfEven(v)); };
     QImage page(pixels(mm.width() * pxPerMm), pixels(mm.height() * pxPerMm), QImage::Format_RGB32);
@@ -152,7 +158,7 @@ int renderPng(const Session& s, const RenderRequest& r, QString* error) {
         saved = file.open(QIODevice::WriteOnly) && page.save(&file, "PNG") && file.commit();
         return saved;
     });
-    const int result = printTo(s, surface, error);
+    const int result = draw(surface, QPointF(r.marginsMm, r.marginsMm));
     if (!saved) {
         *error = QStringLiteral("cannot write %1").arg(r.output);
         return 3;
@@ -160,57 +166,219 @@ int renderPng(const Session& s, const RenderRequest& r, QString* error) {
     return result;
 }
 
+int renderFile(const RenderRequest& r, QPageLayout::Orientation orientation, const Draw& draw,
+               QString* error) {
+    return isPng(r.output) ? renderPng(r, orientation, draw, error)
+                           : renderPdf(r, orientation, draw, error);
+}
+
+// Chooses the queue and hands it the job's settings; 0 when it took them all.
+int preparePrinter(PrinterSystem* printers, const RenderRequest& r,
+                   PrinterSystem::Orientation orientation, QString* error) {
+    if (!printers || !printers->printerNames().contains(r.printer)) {
+        const QStringList installed = printers ? printers->printerNames() : QStringList();
+        *error = QStringLiteral("no printer queue %1; installed: %2")
+                     .arg(r.printer, installed.isEmpty() ? QStringLiteral("none")
+                                                         : installed.join(QStringLiteral(", ")));
+        return 2;
+    }
+    if (!printers->setCurrentPrinter(r.printer)) {
+        *error = QStringLiteral("the printer queue %1 cannot be chosen").arg(r.printer);
+        return 2;
+    }
+    if (r.quality && !printers->setPrintQuality(*r.quality)) {
+        *error = QStringLiteral("the printer %1 does not accept --quality %2")
+                     .arg(r.printer).arg(*r.quality);
+        return 2;
+    }
+    printers->setOrientation(r.orientation.value_or(orientation));
+    printers->setCopies(r.copies);
+    return 0;
+}
+
+UiText interfaceTexts(const QString& appFolder) {
+    Session s;
+    s.folder = withWritableFiles(AppFolder{appFolder, {}});
+    s.readSettings();
+    s.chooseLanguageIfBlank(QLocale::system());
+    s.readLanguageFile();
+    return s.uiText;
+}
+
+int renderCalibrationPage(const RenderRequest& r, const QString& appFolder, QString* error,
+                          PrinterSystem* printers) {
+    const UiText texts = interfaceTexts(appFolder);
+    const auto draw = [&](PrintSurface& surface, QPointF origin) {
+        return drawCalibrationPage(surface, origin, texts) ? 0 : failuresToExit(1, error);
+    };
+    if (r.printer.isEmpty()) return renderFile(r, QPageLayout::Portrait, draw, error);
+    if (const int bad = preparePrinter(printers, r, PrinterSystem::Orientation::Portrait, error))
+        return bad;
+    // Drawn from the paper's edges: where the queue's printable area starts.
+    const QPointF origin = printers->printableArea().value_or(QRectF()).topLeft();
+    std::unique_ptr<PrintSurface> surface = printers->beginJob();
+    if (!surface) {
+        *error = QStringLiteral("the printer %1 gives no page to print on").arg(r.printer);
+        return 3;
+    }
+    return draw(*surface, origin);
+}
+
+int printOnPrinter(const Session& s, const RenderRequest& r, PrinterSystem* printers,
+                   QString* error, QStringList* notes) {
+    const auto modelOrientation = orientationOf(s) == QPageLayout::Portrait
+                                      ? PrinterSystem::Orientation::Portrait
+                                      : PrinterSystem::Orientation::Landscape;
+    if (const int bad = preparePrinter(printers, r, modelOrientation, error)) return bad;
+    int failures = 0;
+    CorrectedJobCalls calls;
+    const auto note = [notes](const QString& text) {
+        if (notes) *notes << text;
+    };
+    calls.printAnyway = [&](const QString& warning) {
+        note(warning.section(QLatin1Char('\n'), 0, -3));  // without the question
+        return true;
+    };
+    calls.notify = note;
+    calls.fileWarning = note;
+    calls.stepFailed = [&] { ++failures; };
+    printCorrectedCover(printers, s.folder.dataFilesFolder(), s.uiText,
+                        printValue(s, s.model.currentModel), calls);
+    return failuresToExit(failures, error);
+}
+
+}  // namespace
+
+namespace {
+
+struct Options {
+    QCommandLineOption model{QStringLiteral("model"), QStringLiteral("Print as case model N instead of the project's."), QStringLiteral("N")};
+    QCommandLineOption outline{QStringLiteral("outline"), QStringLiteral("Draw the cut outlines.")};
+    QCommandLineOption dpi{QStringLiteral("dpi"), QStringLiteral("Resolution of a PNG page and of the pictures in a PDF (10-2400, default 300)."), QStringLiteral("N")};
+    QCommandLineOption margins{QStringLiteral("margins"), QStringLiteral("In a file, start the printable area MM from the paper's edges, as a printer does."), QStringLiteral("MM")};
+    QCommandLineOption printer{QStringLiteral("printer"), QStringLiteral("Print on the CUPS queue QUEUE, with its stored calibration, instead of writing a file."), QStringLiteral("QUEUE")};
+    QCommandLineOption copies{QStringLiteral("copies"), QStringLiteral("With --printer: number of copies (default 1)."), QStringLiteral("N")};
+    QCommandLineOption quality{QStringLiteral("quality"), QStringLiteral("With --printer: -4 high, -3 medium, -2 low, -1 draft."), QStringLiteral("CODE")};
+    QCommandLineOption orientation{QStringLiteral("orientation"), QStringLiteral("With --printer: portrait or landscape (default: the case model's)."), QStringLiteral("portrait|landscape")};
+    QCommandLineOption calibration{QStringLiteral("calibration-page"), QStringLiteral("Write or print the printer calibration page instead of a cover; takes no project.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")};
+
+    void addTo(QCommandLineParser& p) const {
+        p.setApplicationDescription(QStringLiteral(
+            "Prints a Vessomar project's cover at true size into a PDF or PNG file, or onto a "
+            "printer.\n\n"
+            "  vessomar-render PROJECT.vsm OUT.pdf|OUT.png [options]\n"
+            "  vessomar-render PROJECT.vsm --printer QUEUE [options]\n"
+            "  vessomar-render --calibration-page OUT.pdf|OUT.png | --printer QUEUE\n\n"
+            "Exit codes: 0 done, 1 the project or a picture cannot be read, 2 wrong usage, "
+            "unknown model or printer, or an option the printer refuses, 3 the output cannot "
+            "be written, a print step failed or the printer refused the job."));
+        p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const QCommandLineOption* o : {&model, &outline, &dpi, &margins, &printer, &copies,
+                                            &quality, &orientation, &calibration, &help, &version})
+            p.addOption(*o);
+        p.addPositionalArgument(QStringLiteral("PROJECT.vsm"), QStringLiteral("The project to print."));
+        p.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The PDF or PNG file to write."));
+    }
+};
+
+bool numberOption(const QCommandLineParser& p, const QCommandLineOption& o, double& out,
+                  QString* error) {
+    if (!p.isSet(o)) return true;
+    bool ok = false;
+    out = p.value(o).toDouble(&ok);
+    if (!ok || !std::isfinite(out))
+        *error = QStringLiteral("--%1 needs a number, not \"%2\"").arg(o.names().constLast(), p.value(o));
+    return ok && std::isfinite(out);
+}
+
 }  // namespace
 
 QString renderUsage() {
-    return QStringLiteral(
-        "usage: vessomar-render PROJECT.vsm OUT.pdf|OUT.png [--model N] [--outline] [--dpi N] "
-        "[--margins MM]");
+    QCommandLineParser parser;
+    Options().addTo(parser);
+    QString text = parser.helpText();
+    // Qt names the program as it was started; the usage names it as installed.
+    const int options = text.indexOf(QLatin1String(" [options]"));
+    if (text.startsWith(QLatin1String("Usage: ")) && options > 0)
+        text.replace(7, options - 7, QStringLiteral("vessomar-render"));
+    return text;
 }
 
 bool parseRenderArguments(const QStringList& args, RenderRequest& r, QString* error) {
-    QStringList files;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const auto number = [&](double& out) {
-            bool ok = false;
-            out = args.value(++i).toDouble(&ok);
-            if (!ok) *error = QStringLiteral("%1 needs a number").arg(a);
-            return ok;
-        };
-        double value = 0;
-        if (a == QLatin1String("--outline")) {
-            r.outline = true;
-        } else if (a == QLatin1String("--model")) {
-            if (!number(value)) return false;
-            r.model = int(value);
-        } else if (a == QLatin1String("--dpi")) {
-            if (!number(value)) return false;
-            r.dpi = int(value);
-        } else if (a == QLatin1String("--margins")) {
-            if (!number(value)) return false;
-            r.marginsMm = value;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("unknown option %1").arg(a);
-            return false;
-        } else {
-            files << a;
-        }
-    }
-    if (files.size() != 2) {
-        *error = renderUsage();
+    QCommandLineParser p;
+    const Options o;
+    o.addTo(p);
+    if (!p.parse(QStringList{QStringLiteral("vessomar-render")} + args)) {
+        *error = p.errorText();
         return false;
     }
-    r.project = files[0];
-    r.output = files[1];
+    r.help = p.isSet(o.help);
+    r.version = p.isSet(o.version);
+    if (r.help || r.version) return true;
+    double model = r.model, dpi = r.dpi, copies = r.copies, quality = 0;
+    if (!numberOption(p, o.model, model, error) || !numberOption(p, o.dpi, dpi, error) ||
+        !numberOption(p, o.margins, r.marginsMm, error) ||
+        !numberOption(p, o.copies, copies, error) || !numberOption(p, o.quality, quality, error))
+        return false;
+    r.model = int(model);
+    r.dpi = int(dpi);
+    r.outline = p.isSet(o.outline);
+    r.printer = p.value(o.printer);
+    r.calibrationPage = p.isSet(o.calibration);
+    const QStringList files = p.positionalArguments();
+    const int wanted = (r.calibrationPage ? 0 : 1) + (r.printer.isEmpty() ? 1 : 0);
+    if (p.isSet(o.printer) && r.printer.isEmpty()) {
+        *error = QStringLiteral("--printer needs a queue name");
+        return false;
+    }
+    if (files.size() != wanted) {
+        *error = QStringLiteral("expected %1 but got %2 file names; see --help")
+                     .arg(r.calibrationPage ? (r.printer.isEmpty() ? "OUT" : "none")
+                                            : (r.printer.isEmpty() ? "PROJECT.vsm and OUT" : "PROJECT.vsm"))
+                     .arg(files.size());
+        return false;
+    }
+    if (!r.calibrationPage) r.project = files.value(0);
+    if (r.printer.isEmpty()) r.output = files.constLast();
     if (r.dpi < 10 || r.dpi > 2400) {
         *error = QStringLiteral("--dpi must lie between 10 and 2400");
         return false;
     }
+    const bool printerOnly = p.isSet(o.copies) || p.isSet(o.quality) || p.isSet(o.orientation);
+    if (printerOnly && r.printer.isEmpty()) {
+        *error = QStringLiteral("--copies, --quality and --orientation go with --printer");
+        return false;
+    }
+    if (copies < 1 || copies > 999 || copies != int(copies)) {
+        *error = QStringLiteral("--copies must be a whole number from 1 to 999");
+        return false;
+    }
+    r.copies = int(copies);
+    if (p.isSet(o.quality)) {
+        if (quality < -4 || quality > -1 || quality != int(quality)) {
+            *error = QStringLiteral("--quality must be -4 (high), -3 (medium), -2 (low) or -1 (draft)");
+            return false;
+        }
+        r.quality = int(quality);
+    }
+    if (p.isSet(o.orientation)) {
+        const QString v = p.value(o.orientation).toLower();
+        if (v == QLatin1String("portrait")) r.orientation = PrinterSystem::Orientation::Portrait;
+        else if (v == QLatin1String("landscape")) r.orientation = PrinterSystem::Orientation::Landscape;
+        else {
+            *error = QStringLiteral("--orientation must be portrait or landscape, not \"%1\"")
+                         .arg(p.value(o.orientation));
+            return false;
+        }
+    }
     return true;
 }
 
-int renderCover(const RenderRequest& r, const QString& appFolder, QString* error) {
+int renderCover(const RenderRequest& r, const QString& appFolder, QString* error,
+                PrinterSystem* printers, QStringList* notes) {
+    if (r.calibrationPage) return renderCalibrationPage(r, appFolder, error, printers);
     if (!QFileInfo(r.project).isFile()) {
         *error = QStringLiteral("cannot read the project %1").arg(r.project);
         return 1;
@@ -226,7 +394,12 @@ int renderCover(const RenderRequest& r, const QString& appFolder, QString* error
     // The print needs the pictures and the scale, not their places in a window.
     applyModelScaleAtLoadHeight(s);
     refreshPictures(s);
-    return isPng(r.output) ? renderPng(s, r, error) : renderPdf(s, r, error);
+    if (!r.printer.isEmpty()) return printOnPrinter(s, r, printers, error, notes);
+    return renderFile(r, orientationOf(s), [&](PrintSurface& surface, QPointF) {
+        int failures = 0;
+        StampaCopertina(printValue(s, s.model.currentModel), &surface, [&] { ++failures; });
+        return failuresToExit(failures, error);
+    }, error);
 }
 
 }  // namespace vsm
