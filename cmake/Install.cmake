@@ -44,3 +44,5 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     "${CMAKE_SOURCE_DIR}/packaging/postinst;${CMAKE_SOURCE_DIR}/packaging/postrm")
 include(CPack)
+
+install(FILES packaging/vessomar-render.1 DESTINATION share/man/man1)
