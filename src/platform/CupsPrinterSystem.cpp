@@ -189,6 +189,15 @@ std::unique_ptr<PrintSurface> CupsPrinterSystem::beginJob() {
     return makeSurface_(printer_.get());
 }
 
+std::optional<PaperArea> CupsPrinterSystem::paperArea(Orientation orientation) {
+    if (current_.isEmpty()) return std::nullopt;
+    QPageLayout layout = printer_->pageLayout();
+    layout.setOrientation(orientation == Orientation::Portrait ? QPageLayout::Portrait
+                                                               : QPageLayout::Landscape);
+    return PaperArea{layout.fullRect(QPageLayout::Millimeter).size(),
+                     layout.paintRect(QPageLayout::Millimeter)};
+}
+
 const CupsQualitySupport& CupsPrinterSystem::qualitySupport() {
     if (!support_) support_ = askQualitySupport(current_);
     return *support_;

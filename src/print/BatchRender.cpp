@@ -2,51 +2,25 @@
 #include "print/BatchRender.h"
 
 #include "model/Session.h"
-#include "common/Version.h"
 
 #include "common/Rounding.h"
 #include "common/Units.h"
 #include "model/ModelScale.h"
 #include "model/Refresh.h"
-#include "print/PainterPrintSurface.h"
+#include "print/CoverPage.h"
 #include "print/SessionPrintValue.h"
-#include "print/StampaCopertina.h"
 #include "common/TextFile.h"
 #include "project/ProjectFile.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <cmath>
 
 namespace vsm {
 
 namespace {
-
-// The printable area of a page with equal margins on every side, as a printer
-// reports it: the origin sits at the margins' corner, so the usable width and
-// height lose the margin at both edges.
-class MarginedSurface : public PainterPrintSurface {
-public:
-    MarginedSurface(QPaintDevice* device, double marginsMm, std::function<bool()> finish = {})
-        : PainterPrintSurface(device, QPointF(marginsMm, marginsMm), std::move(finish)),
-          margins_(marginsMm) {}
-    std::optional<double> scaleWidth() override {
-        return inside(PainterPrintSurface::scaleWidth());
-    }
-    std::optional<double> scaleHeight() override {
-        return inside(PainterPrintSurface::scaleHeight());
-    }
-
-private:
-    std::optional<double> inside(std::optional<double> pageMm) const {
-        if (!pageMm) return pageMm;
-        return std::max(0.0, *pageMm - 2 * margins_);
-    }
-    double margins_;
-};
 
 bool isPng(const QString& path) { return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive); }
 
@@ -101,63 +75,44 @@ bool loadSession(Session& s, const RenderRequest& r, QString* error) {
     return true;
 }
 
-QPageLayout::Orientation orientationOf(const Session& s) {
-    const CoverModel* m = s.catalogue.model(s.model.currentModel);
-    return m && m->orientation == kPortrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+PaperArea paperOf(const Session& s, const RenderRequest& r) {
+    return a4Paper(printsPortrait(s, s.model.currentModel), r.marginsMm);
 }
 
-int printTo(const Session& s, PrintSurface& surface, QString* error) {
-    int failures = 0;
-    StampaCopertina(printValue(s, s.model.currentModel), &surface, [&] { ++failures; });
+int failedSteps(int failures, QString* error) {
     if (failures == 0) return 0;
     *error = QStringLiteral("%1 print steps failed").arg(failures);
     return 3;
 }
 
 int renderPdf(const Session& s, const RenderRequest& r, QString* error) {
-    QSaveFile file(r.output);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(r.output, file.errorString());
+    const PrintValue cover = printValue(s, s.model.currentModel);
+    const PageWrite outcome = writeCoverPdf(cover, paperOf(s, r), pictureDpi(r), r.output);
+    if (!outcome.written) {
+        *error = QStringLiteral("cannot write %1: %2").arg(r.output, outcome.fileError);
         return 3;
     }
-    QPdfWriter writer(&file);
-    writer.setResolution(1200);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientationOf(s), QMarginsF()));
-    writer.setCreator(Version::caption());
-    MarginedSurface surface(&writer, r.marginsMm);
-    surface.setPictureResolutionLimit(pictureDpi(r));
-    const int result = printTo(s, surface, error);
-    if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1").arg(r.output);
-        return 3;
-    }
-    return result;
+    return failedSteps(outcome.failedSteps, error);
 }
 
 int renderPng(const Session& s, const RenderRequest& r, QString* error) {
-    const QSizeF mm = orientationOf(s) == QPageLayout::Portrait ? QSizeF(210, 297) : QSizeF(297, 210);
-    const double pxPerMm = r.dpi / kMmPerInch;
-    const auto pixels = [](double v) { return int(roundHalfEven(v)); };
-    QImage page(pixels(mm.width() * pxPerMm), pixels(mm.height() * pxPerMm), QImage::Format_RGB32);
+    const PaperArea paper = paperOf(s, r);
+    QImage page = blankPage(paper, r.dpi);
     if (page.isNull()) {
         *error = QStringLiteral("a page at %1 dpi is too large").arg(r.dpi);
         return 2;
     }
-    page.fill(Qt::white);
-    page.setDotsPerMeterX(pixels(pxPerMm * 1000));
-    page.setDotsPerMeterY(pixels(pxPerMm * 1000));
     bool saved = false;
-    MarginedSurface surface(&page, r.marginsMm, [&] {
+    const int failures = drawCover(printValue(s, s.model.currentModel), paper, &page, pictureDpi(r), [&] {
         QSaveFile file(r.output);
         saved = file.open(QIODevice::WriteOnly) && page.save(&file, "PNG") && file.commit();
         return saved;
     });
-    const int result = printTo(s, surface, error);
     if (!saved) {
         *error = QStringLiteral("cannot write %1").arg(r.output);
         return 3;
     }
-    return result;
+    return failedSteps(failures, error);
 }
 
 }  // namespace

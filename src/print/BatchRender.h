@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "print/CoverPage.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,7 @@ struct RenderRequest {
     QString output;
     int model = -1;  // -1: the project's own
     bool outline = false;
-    int dpi = 300;  // of a PNG page, and of the pictures in a PDF
+    int dpi = kPdfPictureDpi;  // of a PNG page, and of the pictures in a PDF
     double marginsMm = 0;  // the printable area's offset from the paper's corner
 };
 
