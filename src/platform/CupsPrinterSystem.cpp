@@ -241,8 +241,10 @@ std::unique_ptr<PrintSurface> CupsPrinterSystem::beginJob() {
 }
 
 std::optional<QRectF> CupsPrinterSystem::printableArea() {
-    if (current_.isEmpty()) return std::nullopt;
-    return printer_->pageLayout().paintRect(QPageLayout::Millimeter);
+    const bool portrait = printer_->pageLayout().orientation() == QPageLayout::Portrait;
+    const auto area = paperArea(portrait ? Orientation::Portrait : Orientation::Landscape);
+    if (!area) return std::nullopt;
+    return area->printableMm;
 }
 
 // Covers are laid out on A4; a queue without it prints on its own default paper.
@@ -284,6 +286,15 @@ void CupsPrinterSystem::jobEnded() {
         else outcome.problem = QStringLiteral("the scheduler reports no new job");
     }
     lastJob_ = outcome;
+}
+
+std::optional<PaperArea> CupsPrinterSystem::paperArea(Orientation orientation) {
+    if (current_.isEmpty()) return std::nullopt;
+    QPageLayout layout = printer_->pageLayout();
+    layout.setOrientation(orientation == Orientation::Portrait ? QPageLayout::Portrait
+                                                               : QPageLayout::Landscape);
+    return PaperArea{layout.fullRect(QPageLayout::Millimeter).size(),
+                     layout.paintRect(QPageLayout::Millimeter)};
 }
 
 const CupsQualitySupport& CupsPrinterSystem::qualitySupport() {

@@ -51,6 +51,7 @@ public:
     void setOrientation(Orientation orientation) override;
     void setCopies(int copies) override;
     std::unique_ptr<PrintSurface> beginJob() override;
+    std::optional<PaperArea> paperArea(Orientation orientation) override;
     std::optional<QRectF> printableArea() override;
     QString paperInsteadOfA4() override { return paperInsteadOfA4_; }
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QLocale>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -92,6 +93,13 @@ public:
 
 class PrintSurface;
 
+// A sheet of paper and the part of it a printer reaches, in millimetres from the
+// paper's top-left corner, turned the way the job prints.
+struct PaperArea {
+    QSizeF paperMm;
+    QRectF printableMm;
+};
+
 // The installed printers and the one the next job goes to, with the settings that
 // apply to that job. Print quality codes: -4 high, -3 medium, -2 low, -1 draft.
 class PrinterSystem {
@@ -114,6 +122,9 @@ public:
     virtual void setCopies(int copies) = 0;
     // A surface on the current printer for one job; nothing without a printer.
     virtual std::unique_ptr<PrintSurface> beginJob() = 0;
+    // The current printer's paper and printable area for a job in that
+    // orientation, without changing the job; nothing without a printer.
+    virtual std::optional<PaperArea> paperArea(Orientation orientation) = 0;
     // The printable area of the next job's paper, in millimetres from the paper's
     // top-left corner in the job's orientation; nothing when it is not known.
     virtual std::optional<QRectF> printableArea() { return std::nullopt; }

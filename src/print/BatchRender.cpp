@@ -2,17 +2,15 @@
 #include "print/BatchRender.h"
 
 #include "model/Session.h"
-#include "common/Version.h"
 
 #include "common/Rounding.h"
 #include "common/Units.h"
 #include "model/ModelScale.h"
 #include "model/Refresh.h"
 #include "print/CorrectedJob.h"
-#include "print/PainterPrintSurface.h"
+#include "print/CoverPage.h"
 #include "print/PrinterCalibration.h"
 #include "print/SessionPrintValue.h"
-#include "print/StampaCopertina.h"
 #include "common/TextFile.h"
 #include "project/ProjectFile.h"
 
@@ -20,36 +18,12 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <cmath>
 
 namespace vsm {
 
 namespace {
-
-// The printable area of a page with equal margins on every side, as a printer
-// reports it: the origin sits at the margins' corner, so the usable width and
-// height lose the margin at both edges.
-class MarginedSurface : public PainterPrintSurface {
-public:
-    MarginedSurface(QPaintDevice* device, double marginsMm, std::function<bool()> finish = {})
-        : PainterPrintSurface(device, QPointF(marginsMm, marginsMm), std::move(finish)),
-          margins_(marginsMm) {}
-    std::optional<double> scaleWidth() override {
-        return inside(PainterPrintSurface::scaleWidth());
-    }
-    std::optional<double> scaleHeight() override {
-        return inside(PainterPrintSurface::scaleHeight());
-    }
-
-private:
-    std::optional<double> inside(std::optional<double> pageMm) const {
-        if (!pageMm) return pageMm;
-        return std::max(0.0, *pageMm - 2 * margins_);
-    }
-    double margins_;
-};
 
 bool isPng(const QString& path) { return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive); }
 
@@ -104,9 +78,8 @@ bool loadSession(Session& s, const RenderRequest& r, QString* error) {
     return true;
 }
 
-QPageLayout::Orientation orientationOf(const Session& s) {
-    const CoverModel* m = s.catalogue.model(s.model.currentModel);
-    return m && m->orientation == kPortrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+PaperArea paperOf(const Session& s, const RenderRequest& r) {
+    return a4Paper(printsPortrait(s, s.model.currentModel), r.marginsMm);
 }
 
 int failuresToExit(int failures, QString* error) {
@@ -115,61 +88,39 @@ int failuresToExit(int failures, QString* error) {
     return 3;
 }
 
-// What a page is drawn with: the cover's composition or the calibration page.
-using Draw = std::function<int(PrintSurface& surface, QPointF printableOrigin)>;
-
-int renderPdf(const RenderRequest& r, QPageLayout::Orientation orientation, const Draw& draw,
+int renderPdf(const RenderRequest& r, const PaperArea& paper, const PageDrawing& draw,
               QString* error) {
-    QSaveFile file(r.output);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(r.output, file.errorString());
+    const PageWrite outcome = writePdf(paper, pictureDpi(r), r.output, draw);
+    if (!outcome.written) {
+        *error = QStringLiteral("cannot write %1: %2").arg(r.output, outcome.fileError);
         return 3;
     }
-    QPdfWriter writer(&file);
-    writer.setResolution(1200);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF()));
-    writer.setCreator(Version::caption());
-    MarginedSurface surface(&writer, r.marginsMm);
-    surface.setPictureResolutionLimit(pictureDpi(r));
-    const int result = draw(surface, QPointF(r.marginsMm, r.marginsMm));
-    if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1").arg(r.output);
-        return 3;
-    }
-    return result;
+    return failuresToExit(outcome.failedSteps, error);
 }
 
-int renderPng(const RenderRequest& r, QPageLayout::Orientation orientation, const Draw& draw,
+int renderPng(const RenderRequest& r, const PaperArea& paper, const PageDrawing& draw,
               QString* error) {
-    const QSizeF mm = orientation == QPageLayout::Portrait ? QSizeF(210, 297) : QSizeF(297, 210);
-    const double pxPerMm = r.dpi / kMmPerInch;
-    const auto pixels = [](double v) { return int(roundHalfEven(v)); };
-    QImage page(pixels(mm.width() * pxPerMm), pixels(mm.height() * pxPerMm), QImage::Format_RGB32);
+    QImage page = blankPage(paper, r.dpi);
     if (page.isNull()) {
         *error = QStringLiteral("a page at %1 dpi is too large").arg(r.dpi);
         return 2;
     }
-    page.fill(Qt::white);
-    page.setDotsPerMeterX(pixels(pxPerMm * 1000));
-    page.setDotsPerMeterY(pixels(pxPerMm * 1000));
     bool saved = false;
-    MarginedSurface surface(&page, r.marginsMm, [&] {
+    const int failures = drawPage(paper, &page, pictureDpi(r), draw, [&] {
         QSaveFile file(r.output);
         saved = file.open(QIODevice::WriteOnly) && page.save(&file, "PNG") && file.commit();
         return saved;
     });
-    const int result = draw(surface, QPointF(r.marginsMm, r.marginsMm));
     if (!saved) {
         *error = QStringLiteral("cannot write %1").arg(r.output);
         return 3;
     }
-    return result;
+    return failuresToExit(failures, error);
 }
 
-int renderFile(const RenderRequest& r, QPageLayout::Orientation orientation, const Draw& draw,
+int renderFile(const RenderRequest& r, const PaperArea& paper, const PageDrawing& draw,
                QString* error) {
-    return isPng(r.output) ? renderPng(r, orientation, draw, error)
-                           : renderPdf(r, orientation, draw, error);
+    return isPng(r.output) ? renderPng(r, paper, draw, error) : renderPdf(r, paper, draw, error);
 }
 
 // Chooses the queue and hands it the job's settings; 0 when it took them all.
@@ -209,9 +160,9 @@ int renderCalibrationPage(const RenderRequest& r, const QString& appFolder, QStr
                           PrinterSystem* printers) {
     const UiText texts = interfaceTexts(appFolder);
     const auto draw = [&](PrintSurface& surface, QPointF origin) {
-        return drawCalibrationPage(surface, origin, texts) ? 0 : failuresToExit(1, error);
+        return drawCalibrationPage(surface, origin, texts) ? 0 : 1;
     };
-    if (r.printer.isEmpty()) return renderFile(r, QPageLayout::Portrait, draw, error);
+    if (r.printer.isEmpty()) return renderFile(r, a4Paper(true, r.marginsMm), draw, error);
     if (const int bad = preparePrinter(printers, r, PrinterSystem::Orientation::Portrait, error))
         return bad;
     // Drawn from the paper's edges: where the queue's printable area starts.
@@ -221,12 +172,12 @@ int renderCalibrationPage(const RenderRequest& r, const QString& appFolder, QStr
         *error = QStringLiteral("the printer %1 gives no page to print on").arg(r.printer);
         return 3;
     }
-    return draw(*surface, origin);
+    return failuresToExit(draw(*surface, origin), error);
 }
 
 int printOnPrinter(const Session& s, const RenderRequest& r, PrinterSystem* printers,
                    QString* error, QStringList* notes) {
-    const auto modelOrientation = orientationOf(s) == QPageLayout::Portrait
+    const auto modelOrientation = printsPortrait(s, s.model.currentModel)
                                       ? PrinterSystem::Orientation::Portrait
                                       : PrinterSystem::Orientation::Landscape;
     if (const int bad = preparePrinter(printers, r, modelOrientation, error)) return bad;
@@ -395,11 +346,8 @@ int renderCover(const RenderRequest& r, const QString& appFolder, QString* error
     applyModelScaleAtLoadHeight(s);
     refreshPictures(s);
     if (!r.printer.isEmpty()) return printOnPrinter(s, r, printers, error, notes);
-    return renderFile(r, orientationOf(s), [&](PrintSurface& surface, QPointF) {
-        int failures = 0;
-        StampaCopertina(printValue(s, s.model.currentModel), &surface, [&] { ++failures; });
-        return failuresToExit(failures, error);
-    }, error);
+    const PrintValue cover = printValue(s, s.model.currentModel);
+    return renderFile(r, paperOf(s, r), coverDrawing(cover), error);
 }
 
 }  // namespace vsm

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "print/CoverPage.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +20,7 @@ struct RenderRequest {
     QString output;
     int model = -1;  // -1: the project's own
     bool outline = false;
-    int dpi = 300;  // of a PNG page, and of the pictures in a PDF
+    int dpi = kPdfPictureDpi;  // of a PNG page, and of the pictures in a PDF
     double marginsMm = 0;  // the printable area's offset from the paper's corner
     QString printer;  // a CUPS queue printed on instead of a file
     int copies = 1;

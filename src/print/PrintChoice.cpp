@@ -30,6 +30,7 @@ public:
     void setOrientation(Orientation) override {}
     void setCopies(int) override {}
     std::unique_ptr<PrintSurface> beginJob() override { return nullptr; }
+    std::optional<PaperArea> paperArea(Orientation) override { return std::nullopt; }
 };
 
 class NoPrompts : public MessagePrompts {

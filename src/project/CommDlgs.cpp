@@ -2,6 +2,7 @@
 #include "project/CommDlgs.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace vsm::CommDlgs {
 
@@ -68,6 +69,10 @@ QString TrovaPath(const QString& path) {
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     if (slash < 0) return {};
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+QString existingFolderOr(const QString& folder, const QString& fallback) {
+    return !folder.trimmed().isEmpty() && QFileInfo(folder).isDir() ? folder : fallback;
 }
 
 QString AddTrailingBackslash(const QString& text) {

@@ -52,6 +52,9 @@ FileDialogChoice ShowFileDialog(FileDialogs& dialogs, const FileDialogArguments&
 // gives "/" and a text without "/" an empty text.
 QString TrovaPath(const QString& path);
 
+// The folder when it names an existing one, else the fallback.
+QString existingFolderOr(const QString& folder, const QString& fallback);
+
 // The text with "/" appended unless it ends with one; an empty text gives "/".
 QString AddTrailingBackslash(const QString& text);
 

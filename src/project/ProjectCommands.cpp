@@ -19,10 +19,6 @@ namespace {
 const QString kProjectFilter =
     CommDlgs::joinFilter({QStringLiteral("File .vsm (Vessomar)"), QStringLiteral("*.vsm")});
 
-QString existingFolderOr(const QString& folder, const QString& fallback) {
-    return !folder.trimmed().isEmpty() && QFileInfo(folder).isDir() ? folder : fallback;
-}
-
 }  // namespace
 
 ProjectCommands::ProjectCommands(const Platform& platform, Session& session,
@@ -47,7 +43,7 @@ void ProjectCommands::OpenProject(const QString& path) {
 }
 
 void ProjectCommands::openCommand() {
-    const QString start = existingFolderOr(session_.settings.lastProjectFolder, QDir::currentPath());
+    const QString start = CommDlgs::existingFolderOr(session_.settings.lastProjectFolder, QDir::currentPath());
     const QString path = CommDlgs::ShowOpenDialog(*platform_.fileDialogs, hooks_.owner, 1,
                                                   dialogTitle(session_.uiText[101]), QString(),
                                                   kProjectFilter, start, QStringLiteral("vsm"));
@@ -76,7 +72,7 @@ void ProjectCommands::saveCommand() {
 
 void ProjectCommands::saveAsCommand() {
     CommDlgs::FileDialogArguments dialog;
-    dialog.initialFolder = existingFolderOr(saveFolder_, QDir::currentPath());
+    dialog.initialFolder = CommDlgs::existingFolderOr(saveFolder_, QDir::currentPath());
     dialog.fileName = !projectPath_.isEmpty()
                           ? projectPath_
                           : stripAmpersands(session_.uiText[102]) + QStringLiteral(".vsm");
@@ -101,7 +97,7 @@ void ProjectCommands::saveAsCommand() {
 }
 
 void ProjectCommands::ChoosePicture(int slot) {
-    const QString start = existingFolderOr(session_.settings.lastPictureFolder,
+    const QString start = CommDlgs::existingFolderOr(session_.settings.lastPictureFolder,
                                            session_.folder.templatesFolder());
     const QString filter = CommDlgs::joinFilter({session_.uiText[20], QStringLiteral("*.jpg"),
                                                  session_.uiText[21], QStringLiteral("*.*")});

@@ -13,6 +13,8 @@ QList<QPair<QString, QString>> mainWindowCaptions(const UiText& t) {
         {QStringLiteral("mnuSalva"), t[6]},
         {QStringLiteral("mnuSalvaConNome"), t[52]},
         {QStringLiteral("mnuFileStampa"), t[1]},
+        {QStringLiteral("mnuFileAnteprima"), t[127]},
+        {QStringLiteral("mnuFileEsportaPdf"), t[126]},
         {QStringLiteral("mnuFileEsci"), t[41]},
         {QStringLiteral("mnuFormato"), t[32]},
         {QStringLiteral("mnuStrumenti"), t[99]},

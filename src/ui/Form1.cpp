@@ -7,6 +7,8 @@
 #include "print/CorrectedJob.h"
 #include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
+#include "print/CoverPage.h"
+#include "ui/PrintPreviewWindow.h"
 #include "project/CommDlgs.h"
 #include "settings/HelpPages.h"
 #include "settings/InterfaceSound.h"
@@ -181,6 +183,8 @@ void Form1::wireCommands() {
         connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this, slot);
     };
     on("mnuFileStampa", [this] { openPrintDialog(); });
+    on("mnuFileAnteprima", [this] { openPrintPreview(); });
+    on("mnuFileEsportaPdf", [this] { exportPdf(); });
     on("mnuTitolo", [this] { openTitleDialog(); });
     on("mnuOpzioni", [this] { openOptionsDialog(); });
     on("mnuLingua", [this] { ChooseLanguage(); });
@@ -208,6 +212,22 @@ void Form1::wireCommands() {
 void Form1::openPrintDialog() {
     frmStampa dialog(platform_, session_, printDialogState_, [this] { StampaCopertina(); }, this);
     dialog.exec();
+}
+
+void Form1::exportPdf() {
+    if (!pdfExport_) pdfExport_ = std::make_unique<PdfExport>(platform_);
+    pdfExport_->run(this, session_, currentModel(), projectCommands_->projectPath());
+}
+
+void Form1::openPrintPreview() {
+    const int model = currentModel();
+    const PrintValue pageValue = printValue(session_, model);
+    const PaperArea paper = PagePreview::paperFor(platform_.printers, printsPortrait(session_, model));
+    const double screenDpi = logicalDpiX() * devicePixelRatioF();
+    auto* window = new PrintPreviewWindow(PagePreview(pageValue, paper, screenDpi), session_.uiText,
+                                          [this] { openPrintDialog(); }, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void Form1::openTitleDialog() {
@@ -552,6 +572,8 @@ void Form1::buildMenus() {
     addSeparator(file, QStringLiteral("sep2"));
     addEntry(file, QStringLiteral("mnuFileStampa"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
+    addEntry(file, QStringLiteral("mnuFileAnteprima"));
+    addEntry(file, QStringLiteral("mnuFileEsportaPdf"));
     addSeparator(file, QStringLiteral("mnuFileMenu1"));
     connect(addEntry(file, QStringLiteral("mnuFileEsci")), &QAction::triggered, this,
             &Form1::exitImmediately);

@@ -4,6 +4,7 @@
 #include "model/Session.h"
 #include "model/Refresh.h"
 #include "platform/Platform.h"
+#include "print/PdfExport.h"
 #include "print/frmStampa.h"
 #include "project/ProjectCommands.h"
 
@@ -74,6 +75,10 @@ public:
     void StampaCopertina();
     // File > Print: the print dialog.
     void openPrintDialog();
+    // File > Export PDF: the page vessomar-render writes, saved where the user says.
+    void exportPdf();
+    // File > Print preview: the page as it will print on the current printer.
+    void openPrintPreview();
 
     // Tools > Add title: the title dialog.
     void openTitleDialog();
@@ -155,6 +160,7 @@ private:
     Session session_;
     std::unique_ptr<ProjectCommands> projectCommands_;
     PrintDialogState printDialogState_;
+    std::unique_ptr<PdfExport> pdfExport_;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool exiting_ = false;

@@ -49,6 +49,7 @@ struct FakePrinterSystem : PrinterSystem {
     bool givesSurface = false;               // beginJob draws on surface
     int jobs = 0;
     RecordingSurface surface;  // what every job drew
+    std::optional<PaperArea> paper;  // the current printer's, as set; never turned
 
     QStringList printerNames() override { return installed; }
     QString defaultPrinterName() override { return defaultName; }
@@ -76,6 +77,9 @@ struct FakePrinterSystem : PrinterSystem {
         ++jobs;
         if (!givesSurface) return nullptr;
         return std::make_unique<RelaySurface>(surface);
+    }
+    std::optional<PaperArea> paperArea(Orientation) override {
+        return current.isEmpty() ? std::nullopt : paper;
     }
 };
 

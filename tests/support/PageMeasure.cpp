@@ -4,6 +4,8 @@
 #include "common/LeadingNumber.h"
 #include "common/Units.h"
 
+#include <QProcess>
+
 #include <cmath>
 
 namespace vsm::test {
@@ -96,6 +98,15 @@ OutlineError outlineError(const QRectF& measured, const QRectF& expected) {
     e.size = std::max(std::abs(measured.width() - expected.width()),
                       std::abs(measured.height() - expected.height()));
     return e;
+}
+
+QImage rasterisePdf(const QString& pdf, double dpi, bool colour) {
+    const QString stem = pdf + QStringLiteral(".raster");
+    QStringList arguments = {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                             QStringLiteral("-singlefile"), pdf, stem};
+    if (!colour) arguments.prepend(QStringLiteral("-gray"));
+    if (QProcess::execute(QStringLiteral("pdftoppm"), arguments) != 0) return {};
+    return QImage(stem + QStringLiteral(".png"));
 }
 
 }  // namespace vsm::test

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRectF>
+#include <QString>
 #include <optional>
 #include <vector>
 
@@ -32,5 +33,9 @@ struct OutlineError {
     double size = 0;
 };
 OutlineError outlineError(const QRectF& measured, const QRectF& expected);
+
+// A one-page PDF rasterised by pdftoppm at dpi, in grey unless colour is asked
+// for; null when that fails.
+QImage rasterisePdf(const QString& pdf, double dpi, bool colour = false);
 
 }  // namespace vsm::test
