@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a CUPS scheduler with two cups-pdf queues, Vessomar-PDF and
-# Vessomar-PDF-2, for the printing tests. cups-pdf writes each job as a PDF into
+# Vessomar-PDF-2, for the printing tests, and a third, Vessomar-PS-Margins: CUPS's
+# generic PostScript driver on the cups-pdf backend, whose paper is Letter by
+# default and which declares hardware margins, as a real printer does. cups-pdf writes each job as a PDF into
 # /var/spool/cups-pdf/<user>. Needs root; reuses a scheduler that already answers.
 set -euo pipefail
 conf=/etc/cups/cups-pdf.conf
@@ -23,4 +25,7 @@ ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 for queue in Vessomar-PDF Vessomar-PDF-2; do
     lpstat -p "$queue" >/dev/null 2>&1 || lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd"
 done
+lpstat -p Vessomar-PS-Margins >/dev/null 2>&1 ||
+    lpadmin -p Vessomar-PS-Margins -E -v cups-pdf:/ -m drv:///sample.drv/generic.ppd \
+        -o PageSize=Letter 2>/dev/null
 lpstat -p Vessomar-PDF

@@ -26,6 +26,8 @@ public:
     // Outlines in black, not filled, with the thinnest line.
     virtual bool lineBox(const MmRect& rect) = 0;
     virtual bool circle(const QPointF& centreMm, double radiusMm) = 0;
+    // The ellipse inscribed in the rectangle, outlined as a circle is.
+    virtual bool ellipse(const MmRect& bounds) = 0;
     // The printable area and text extents, in millimetres.
     virtual std::optional<double> scaleWidth() = 0;
     virtual std::optional<double> scaleHeight() = 0;

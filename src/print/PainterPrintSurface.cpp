@@ -94,11 +94,15 @@ bool PainterPrintSurface::lineBox(const MmRect& rect) {
 }
 
 bool PainterPrintSurface::circle(const QPointF& centreMm, double radiusMm) {
+    return ellipse(MmRect::of(centreMm.x() - radiusMm, centreMm.y() - radiusMm, 2 * radiusMm,
+                              2 * radiusMm));
+}
+
+bool PainterPrintSurface::ellipse(const MmRect& bounds) {
     if (!ready()) return false;
     painter_.setPen(outlinePen());
     painter_.setBrush(Qt::NoBrush);
-    painter_.drawEllipse(toDevice(QRectF(centreMm.x() - radiusMm, centreMm.y() - radiusMm,
-                                         2 * radiusMm, 2 * radiusMm)));
+    painter_.drawEllipse(toDevice(bounds.mm));
     return true;
 }
 

@@ -34,6 +34,7 @@ public:
     bool paintPicture(const ComposedPicture& picture, const MmRect& rect) override;
     bool lineBox(const MmRect& rect) override;
     bool circle(const QPointF& centreMm, double radiusMm) override;
+    bool ellipse(const MmRect& bounds) override;
     std::optional<double> scaleWidth() override;
     std::optional<double> scaleHeight() override;
     std::optional<double> textWidth(const QString& text) override;

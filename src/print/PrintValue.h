@@ -26,6 +26,9 @@ struct PrintZone {
     std::vector<PrintPiece> pieces;
     std::optional<MmRect> rect;
     OutlineShape outline = OutlineShape::None;
+    // A circle outline's height over its width: 1, unless a printer's correction
+    // scales the two directions differently and so draws it as an ellipse.
+    double circleStretch = 1;
 };
 
 // Everything a cover print draws, in millimetres from the printable area's

@@ -220,6 +220,7 @@ PrintValue correctedPrintValue(const PrintValue& value, const PrinterCorrection&
     PrintValue out = value;
     for (PrintZone& zone : out.zones) {
         correct(zone.rect, c);
+        zone.circleStretch *= c.scaleYPercent / c.scaleXPercent;
         for (PrintPiece& piece : zone.pieces) correct(piece.rect, c);
     }
     return out;

@@ -61,6 +61,9 @@ private:
         switch (zone.outline) {
             case OutlineShape::None: return true;
             case OutlineShape::Circle:
+                if (zone.circleStretch != 1)
+                    return surface_->ellipse(
+                        MmRect::of(r.x(), r.y(), r.width(), r.width() * zone.circleStretch));
                 return surface_->circle(QPointF(r.x() + r.width() / 2, r.y() + r.width() / 2),
                                         r.width() / 2);
             case OutlineShape::Rectangle: return surface_->lineBox(*zone.rect);

@@ -5,22 +5,20 @@
 #include "platform/CupsPrinterSystem.h"
 #include "print/PainterPrintSurface.h"
 #include "print/frmStampa.h"
+#include "support/CupsPdfOutput.h"
 #include "support/MainWindow.h"
 #include "support/PageMeasure.h"
 #include "support/WidgetEvents.h"
 
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <unistd.h>
-#include <pwd.h>
 
 using namespace vsm;
 
@@ -29,30 +27,6 @@ namespace {
 const QString kQueue = QStringLiteral("Vessomar-PDF");
 const QString kOtherQueue = QStringLiteral("Vessomar-PDF-2");
 constexpr double kDpi = 600;
-
-QString outputFolder() {
-    const passwd* user = getpwuid(geteuid());
-    return QStringLiteral("/var/spool/cups-pdf/") + QString::fromLocal8Bit(user ? user->pw_name : "");
-}
-
-QStringList pdfsIn(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
-}
-
-// The PDF cups-pdf writes for our job (named after its title), once complete.
-QString waitForNewPdf(const QStringList& before, const QString& title) {
-    QDeadlineTimer deadline(60000);
-    while (!deadline.hasExpired()) {
-        for (const QString& name : pdfsIn(outputFolder())) {
-            if (before.contains(name) || !name.startsWith(title)) continue;
-            const QString path = outputFolder() + QLatin1Char('/') + name;
-            QThread::msleep(500);  // let the backend finish writing
-            return path;
-        }
-        QThread::msleep(200);
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -78,7 +52,7 @@ TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
     for (int model : {0, 3, 14, 20}) {
         SCOPED_TRACE(model);
         form.selectModel(model);
-        const QStringList before = pdfsIn(outputFolder());
+        const QStringList before = test::pdfsIn(test::cupsPdfFolder());
         // A title of our own tells our job from any other on the queue.
         const QString title = QStringLiteral("vessomar-test-%1-%2").arg(getpid()).arg(model);
         printers.printer().setDocName(title);
@@ -94,8 +68,8 @@ TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
         QTest::mouseClick(print, Qt::LeftButton);
         EXPECT_TRUE(w.fakes.prompts.shown.empty());
 
-        const QString pdf = waitForNewPdf(before, title);
-        ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << outputFolder().toStdString();
+        const QString pdf = test::waitForNewPdf(before, title);
+        ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << test::cupsPdfFolder().toStdString();
         const QString png = dir.path(QStringLiteral("/page%1").arg(model));
         ASSERT_EQ(QProcess::execute("pdftoppm", {"-r", QString::number(kDpi), "-gray", "-png",
                                                  "-singlefile", pdf, png}),

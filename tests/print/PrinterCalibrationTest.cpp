@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/PrinterCalibration.h"
+#include "print/StampaCopertina.h"
 
 #include "settings/UiText.h"
 #include "support/FakePrinterSystem.h"
 #include "support/MainWindow.h"
 #include "support/Pictures.h"
+#include "support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -154,6 +156,22 @@ TEST(PrinterCalibration, CorrectionScalesAboutTheCornerThenMoves) {
     EXPECT_EQ(c.zones[0].pieces[0].picture.source().cacheKey(),
               v.zones[0].pieces[0].picture.source().cacheKey());
     EXPECT_EQ(c.zones[1].outline, OutlineShape::Circle);
+
+    // Scaled more across than down, a disc's cut line is stretched with its picture.
+    const auto outlines = [](const PrintValue& value) {
+        test::RecordingSurface surface;
+        StampaCopertina(value, &surface, [] {});
+        std::vector<test::RecordingSurface::Op> found;
+        for (const auto& op : surface.ops)
+            if (op.kind == "circle" || op.kind == "ellipse") found.push_back(op);
+        return found;
+    };
+    const auto plain = outlines(v), stretched = outlines(c);
+    ASSERT_EQ(plain.size(), 1u);
+    ASSERT_EQ(stretched.size(), 1u);
+    EXPECT_EQ(plain[0].kind, "circle");
+    EXPECT_EQ(stretched[0].kind, "ellipse");
+    EXPECT_EQ(stretched[0].rect, QRectF(120 * 1.02 + 1, 30 * 0.98 - 2, 40 * 1.02, 40 * 0.98));
 }
 
 TEST(PrinterCalibration, ZonesOutsideThePrintableAreaAreListedWithTheirOverrun) {

@@ -13,7 +13,7 @@ namespace vsm::test {
 // printable area is the given size. failEverything makes every operation fail.
 struct RecordingSurface : PrintSurface {
     struct Op {
-        QString kind;  // "picture", "box", "circle", "text", "end"
+        QString kind;  // "picture", "box", "circle", "ellipse", "text", "end"
         QRectF rect;   // millimetres; for a circle its bounding square
         qint64 pictureKey = 0;
         QString text;
@@ -32,6 +32,7 @@ struct RecordingSurface : PrintSurface {
     bool circle(const QPointF& c, double r) override {
         return add({"circle", QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 0, {}});
     }
+    bool ellipse(const MmRect& bounds) override { return add({"ellipse", bounds.mm, 0, {}}); }
     std::optional<double> scaleWidth() override { return value(page.width()); }
     std::optional<double> scaleHeight() override { return value(page.height()); }
     std::optional<double> textWidth(const QString& t) override { return value(t.size() * 1.5); }
