@@ -165,14 +165,12 @@ int renderCalibrationPage(const RenderRequest& r, const QString& appFolder, QStr
     if (r.printer.isEmpty()) return renderFile(r, a4Paper(true, r.marginsMm), draw, error);
     if (const int bad = preparePrinter(printers, r, PrinterSystem::Orientation::Portrait, error))
         return bad;
-    // Drawn from the paper's edges: where the queue's printable area starts.
-    const QPointF origin = printers->printableArea().value_or(QRectF()).topLeft();
-    std::unique_ptr<PrintSurface> surface = printers->beginJob();
-    if (!surface) {
+    const CalibrationPageResult printed = printCalibrationPage(*printers, texts);
+    if (printed == CalibrationPageResult::NoPage) {
         *error = QStringLiteral("the printer %1 gives no page to print on").arg(r.printer);
         return 3;
     }
-    return failuresToExit(draw(*surface, origin), error);
+    return failuresToExit(printed == CalibrationPageResult::StepFailed ? 1 : 0, error);
 }
 
 int printOnPrinter(const Session& s, const RenderRequest& r, PrinterSystem* printers,

@@ -9,6 +9,23 @@
 
 namespace vsm {
 
+PrintValue correctedForCurrentPrinter(PrinterSystem* printers, const QString& dataFilesFolder,
+                                      const PrintValue& cover, QStringList* warnings) {
+    if (!printers) return cover;
+    const PrinterCalibrations store =
+        PrinterCalibrations::read(PrinterCalibrations::fileIn(dataFilesFolder), warnings);
+    return correctedPrintValue(cover, store.forQueue(printers->currentPrinterName()));
+}
+
+CalibrationPageResult printCalibrationPage(PrinterSystem& printers, const UiText& texts) {
+    // Drawn from the paper's edges: where the queue's printable area starts.
+    const QPointF origin = printers.printableArea().value_or(QRectF()).topLeft();
+    std::unique_ptr<PrintSurface> surface = printers.beginJob();
+    if (!surface) return CalibrationPageResult::NoPage;
+    return drawCalibrationPage(*surface, origin, texts) ? CalibrationPageResult::Printed
+                                                        : CalibrationPageResult::StepFailed;
+}
+
 CorrectedJobResult printCorrectedCover(PrinterSystem* printers, const QString& dataFilesFolder,
                                        const UiText& texts, const PrintValue& cover,
                                        const CorrectedJobCalls& calls) {
@@ -20,12 +37,10 @@ CorrectedJobResult printCorrectedCover(PrinterSystem* printers, const QString& d
         return CorrectedJobResult::Sent;
     }
     QStringList warnings;
-    const PrinterCalibrations store =
-        PrinterCalibrations::read(PrinterCalibrations::fileIn(dataFilesFolder), &warnings);
+    const PrintValue corrected =
+        correctedForCurrentPrinter(printers, dataFilesFolder, cover, &warnings);
     if (calls.fileWarning)
         for (const QString& w : warnings) calls.fileWarning(w);
-    const PrintValue corrected =
-        correctedPrintValue(cover, store.forQueue(printers->currentPrinterName()));
     if (const std::optional<QRectF> area = printers->printableArea()) {
         const std::vector<ZoneOverrun> outside = zonesOutside(corrected, area->size());
         if (!outside.empty() && calls.printAnyway &&

@@ -19,6 +19,7 @@ QList<QPair<QString, QString>> mainWindowCaptions(const UiText& t) {
         {QStringLiteral("mnuFormato"), t[32]},
         {QStringLiteral("mnuStrumenti"), t[99]},
         {QStringLiteral("mnuOpzioni"), t[9]},
+        {QStringLiteral("mnuCalibrazione"), t[114]},
         {QStringLiteral("mnuCercaCover"), t[8]},
         {QStringLiteral("mnuLingua"), t[44]},
         {QStringLiteral("mnuTitolo"), t[3]},

@@ -8,6 +8,7 @@
 #include "print/SessionPrintValue.h"
 #include "print/StampaCopertina.h"
 #include "print/CoverPage.h"
+#include "print/frmCalibrazione.h"
 #include "ui/PrintPreviewWindow.h"
 #include "project/CommDlgs.h"
 #include "settings/HelpPages.h"
@@ -187,6 +188,7 @@ void Form1::wireCommands() {
     on("mnuFileEsportaPdf", [this] { exportPdf(); });
     on("mnuTitolo", [this] { openTitleDialog(); });
     on("mnuOpzioni", [this] { openOptionsDialog(); });
+    on("mnuCalibrazione", [this] { openCalibrationDialog(); });
     on("mnuLingua", [this] { ChooseLanguage(); });
     on("mnuMenu1Guida", [this] { OpenHelpPage(); });
     on("mnuAggLingua", [this] { openWithShell(WebAddresses::languages()); });
@@ -221,7 +223,10 @@ void Form1::exportPdf() {
 
 void Form1::openPrintPreview() {
     const int model = currentModel();
-    const PrintValue pageValue = printValue(session_, model);
+    QStringList warnings;
+    const PrintValue pageValue = correctedForCurrentPrinter(
+        platform_.printers, session_.folder.dataFilesFolder(), printValue(session_, model), &warnings);
+    for (const QString& w : warnings) std::fprintf(stderr, "%s\n", qPrintable(w));
     const PaperArea paper = PagePreview::paperFor(platform_.printers, printsPortrait(session_, model));
     const double screenDpi = logicalDpiX() * devicePixelRatioF();
     auto* window = new PrintPreviewWindow(PagePreview(pageValue, paper, screenDpi), session_.uiText,
@@ -247,6 +252,11 @@ void Form1::openOptionsDialog() {
             session_.loadCatalogue();
         },
         this);
+    dialog.exec();
+}
+
+void Form1::openCalibrationDialog() {
+    frmCalibrazione dialog(platform_, session_, this);
     dialog.exec();
 }
 
@@ -588,6 +598,7 @@ void Form1::buildMenus() {
 
     QMenu* tools = addMenu(QStringLiteral("mnuStrumenti"));
     addEntry(tools, QStringLiteral("mnuOpzioni"));
+    addEntry(tools, QStringLiteral("mnuCalibrazione"));
     addSeparator(tools, QStringLiteral("mnuLinea"));
     addEntry(tools, QStringLiteral("mnuTitolo"));
     addSeparator(tools, QStringLiteral("rop"));

@@ -84,6 +84,8 @@ public:
     void openTitleDialog();
     // Tools > Options: the options dialog.
     void openOptionsDialog();
+    // Tools > Printer calibration: the current printer's correction.
+    void openCalibrationDialog();
     // Tools > Language: a language file chosen in a file dialog becomes the
     // interface language at once.
     void ChooseLanguage();

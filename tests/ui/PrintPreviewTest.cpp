@@ -2,6 +2,7 @@
 // File > Print preview on the real window: the page it shows against the PDF
 // export of the same cover, its zoom states and its Print button.
 #include "print/CoverPage.h"
+#include "print/PrinterCalibration.h"
 #include "print/frmStampa.h"
 #include "support/MainWindow.h"
 #include "support/PageMeasure.h"
@@ -186,6 +187,44 @@ TEST(PrintPreview, UsesThePrintersPaperAndMargins) {
     ASSERT_EQ(onA4.size(), onLetter.size());
     for (size_t i = 0; i < onA4.size(); ++i) {
         const test::OutlineError err = test::outlineError(onLetter[i], onA4[i].translated(margins));
+        EXPECT_LE(err.position, 0.1) << i;
+        EXPECT_LE(err.size, 0.1) << i;
+    }
+}
+
+// The page shows the chosen printer's stored correction, as the job will print it:
+// every zone moved by the correction's offset.
+TEST(PrintPreview, ShowsThePrintersStoredCorrection) {
+    PreviewWindow w(3);
+    w.fakes.printers.installed = {"Office"};
+    w.fakes.printers.current = "Office";
+    w.fakes.printers.paper = PaperArea{QSizeF(210, 297), QRectF(0, 0, 210, 297)};
+    const auto zonesOn = [&](QPointF shift) {
+        PrintPreviewWindow* window = w.open();
+        EXPECT_NE(window, nullptr);
+        std::vector<QRectF> zones;
+        if (!window) return zones;
+        w.click(window, "cmdZoom200");
+        const QImage shown = grey(window->shownPage());
+        for (test::ExpectedOutline e : test::expectedOutlines(w.form.session().catalogue, 3)) {
+            e.mm.translate(shift);
+            const auto measured = test::measureOutline(shown, window->preview().dpi(), e, {});
+            EXPECT_TRUE(measured.has_value());
+            zones.push_back(measured.value_or(QRectF()));
+        }
+        window->close();
+        return zones;
+    };
+    const std::vector<QRectF> plain = zonesOn({});
+    const QPointF offset(3, 2);
+    PrinterCalibrations store;
+    store.set("Office", PrinterCorrection{offset.x(), offset.y(), 100, 100});
+    ASSERT_TRUE(store.write(PrinterCalibrations::fileIn(w.form.session().folder.dataFilesFolder())));
+    const std::vector<QRectF> corrected = zonesOn(offset);
+    ASSERT_EQ(plain.size(), corrected.size());
+    ASSERT_FALSE(plain.empty());
+    for (size_t i = 0; i < plain.size(); ++i) {
+        const test::OutlineError err = test::outlineError(corrected[i], plain[i].translated(offset));
         EXPECT_LE(err.position, 0.1) << i;
         EXPECT_LE(err.size, 0.1) << i;
     }
