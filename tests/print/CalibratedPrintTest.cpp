@@ -19,7 +19,11 @@ using namespace vsm;
 
 namespace {
 
-const QString kMarginsQueue = QStringLiteral("Vessomar-PS-Margins");
+// VESSOMAR_MARGINS_QUEUE names another queue to measure, such as a real printer's
+// driver on the cups-pdf backend.
+const QString kMarginsQueue = qEnvironmentVariableIsEmpty("VESSOMAR_MARGINS_QUEUE")
+                                  ? QStringLiteral("Vessomar-PS-Margins")
+                                  : qEnvironmentVariable("VESSOMAR_MARGINS_QUEUE");
 constexpr double kDpi = 600;
 
 struct Correction {
