@@ -3,7 +3,8 @@
 # Starts a CUPS scheduler with two cups-pdf queues, Vessomar-PDF and
 # Vessomar-PDF-2, for the printing tests, and a third, Vessomar-PS-Margins: CUPS's
 # generic PostScript driver on the cups-pdf backend, whose paper is Letter by
-# default and which declares hardware margins, as a real printer does. cups-pdf writes each job as a PDF into
+# default and which declares hardware margins, as a real printer does, and
+# Vessomar-Refuses, which takes no jobs. cups-pdf writes each job as a PDF into
 # /var/spool/cups-pdf/<user>. Needs root; reuses a scheduler that already answers.
 set -euo pipefail
 conf=/etc/cups/cups-pdf.conf
@@ -28,4 +29,9 @@ done
 lpstat -p Vessomar-PS-Margins >/dev/null 2>&1 ||
     lpadmin -p Vessomar-PS-Margins -E -v cups-pdf:/ -m drv:///sample.drv/generic.ppd \
         -o PageSize=Letter 2>/dev/null
+# A queue that refuses every job, as a printer taken out of service does.
+if ! lpstat -p Vessomar-Refuses >/dev/null 2>&1; then
+    lpadmin -p Vessomar-Refuses -E -v cups-pdf:/ -P "$ppd"
+    cupsreject -r "out of service for the tests" Vessomar-Refuses
+fi
 lpstat -p Vessomar-PDF

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <algorithm>
 
 using namespace vsm;
@@ -100,4 +101,27 @@ TEST(RenderCommand, CalibrationPageRulersAreTrueSize) {
         EXPECT_NEAR(y.front(), 90, 0.1);
         EXPECT_NEAR(y.back() - y.front(), 100, 0.1);
     }
+}
+
+// A job the scheduler takes is reported by its id; one it refuses fails with the
+// scheduler's reason. tools/start-cups.sh makes Vessomar-Refuses refuse jobs.
+TEST(RenderCommand, PrintingReportsTheJobOrTheRefusal) {
+    const Outcome queues = [] {
+        QProcess p;
+        p.start(QStringLiteral("lpstat"), {QStringLiteral("-a")});
+        p.waitForFinished(10000);
+        return Outcome{p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()), {}};
+    }();
+    if (!queues.out.contains("Vessomar-PDF ") || !queues.out.contains("Vessomar-Refuses "))
+        GTEST_SKIP() << "no CUPS scheduler with the test queues (tools/start-cups.sh)";
+
+    const Outcome taken = render({"--calibration-page", "--printer", "Vessomar-PDF"});
+    EXPECT_EQ(taken.exit, 0) << taken.err.toStdString();
+    EXPECT_TRUE(QRegularExpression("^job Vessomar-PDF-\\d+\\s*$").match(taken.out).hasMatch())
+        << taken.out.toStdString();
+
+    const Outcome refused = render({"--calibration-page", "--printer", "Vessomar-Refuses"});
+    EXPECT_EQ(refused.exit, 3);
+    EXPECT_TRUE(refused.err.contains("refused")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.out.isEmpty()) << refused.out.toStdString();
 }
