@@ -3,6 +3,7 @@
 // the same project.
 #include "support/AsOtherUser.h"
 #include "support/MainWindow.h"
+#include "support/Pictures.h"
 #include "support/PageMeasure.h"
 
 #include <QAction>
@@ -17,15 +18,9 @@ namespace {
 
 constexpr double kDpi = 600;
 
-// A picture in four colours, so that edges inside the zones show too.
 QImage quarters(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.fillRect(0, 0, w / 2, h / 2, QColor(250, 250, 250));
-    p.fillRect(w / 2, 0, w - w / 2, h / 2, QColor(200, 220, 240));
-    p.fillRect(0, h / 2, w / 2, h - h / 2, QColor(240, 230, 200));
-    p.fillRect(w / 2, h / 2, w - w / 2, h - h / 2, QColor(230, 240, 230));
-    return image;
+    const QColor colours[4] = {QColor(250, 250, 250), QColor(200, 220, 240), QColor(240, 230, 200), QColor(230, 240, 230)};
+    return test::quarteredPicture(w, h, colours);
 }
 
 struct ExportWindow : test::MainWindow {

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QImageWriter>
+#include <QPainter>
 
 namespace vsm::test {
 
@@ -13,6 +14,18 @@ namespace vsm::test {
 inline QImage solidPicture(int w, int h, QColor colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
+    return image;
+}
+
+// A picture in four flat quarters (top left, top right, bottom left, bottom right),
+// so that edges inside a zone show too.
+inline QImage quarteredPicture(int w, int h, const QColor (&colours)[4]) {
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.fillRect(0, 0, w / 2, h / 2, colours[0]);
+    p.fillRect(w / 2, 0, w - w / 2, h / 2, colours[1]);
+    p.fillRect(0, h / 2, w / 2, h - h / 2, colours[2]);
+    p.fillRect(w / 2, h / 2, w - w / 2, h - h / 2, colours[3]);
     return image;
 }
 

@@ -5,6 +5,7 @@
 #include "print/PrinterCalibration.h"
 #include "print/frmStampa.h"
 #include "support/MainWindow.h"
+#include "support/Pictures.h"
 #include "support/PageMeasure.h"
 #include "ui/PrintPreviewWindow.h"
 
@@ -23,13 +24,8 @@ using namespace vsm;
 namespace {
 
 QImage quarters(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.fillRect(0, 0, w / 2, h / 2, QColor(30, 60, 120));
-    p.fillRect(w / 2, 0, w - w / 2, h / 2, QColor(200, 40, 40));
-    p.fillRect(0, h / 2, w / 2, h - h / 2, QColor(240, 230, 200));
-    p.fillRect(w / 2, h / 2, w - w / 2, h - h / 2, QColor(20, 140, 60));
-    return image;
+    const QColor colours[4] = {QColor(30, 60, 120), QColor(200, 40, 40), QColor(240, 230, 200), QColor(20, 140, 60)};
+    return test::quarteredPicture(w, h, colours);
 }
 
 struct PreviewWindow : test::MainWindow {
