@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 namespace vsm {
@@ -102,14 +103,56 @@ QImage ComposedPicture::render(const QSize& size) const {
                      ? part.convertToFormat(QImage::Format_RGB32)
                      : part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                            .convertToFormat(QImage::Format_RGB32);
-    QPainter painter(&out);
-    paintStrokes(painter, size);
+    {
+        QPainter painter(&out);
+        paintStrokes(painter, size);
+    }
+    applyDiscMask(out);
     return out;
+}
+
+ComposedPicture ComposedPicture::withDiscMask(const std::optional<DiscMask>& mask) const {
+    ComposedPicture result = *this;
+    result.discMask_ = mask;
+    return result;
+}
+
+QPainterPath ComposedPicture::discMaskPath(const QSize& size) const {
+    QPainterPath shown;
+    if (!discMask_) {
+        shown.addRect(QRectF(QPointF(), size));
+        return shown;
+    }
+    const QRectF& d = discMask_->disc;
+    const QRectF disc(d.x() * size.width(), d.y() * size.height(), d.width() * size.width(),
+                      d.height() * size.height());
+    shown.addEllipse(disc);
+    if (discMask_->hole > 0) {
+        QPainterPath hole;
+        const QSizeF holeSize = disc.size() * discMask_->hole;
+        hole.addEllipse(QRectF(disc.center() - QPointF(holeSize.width(), holeSize.height()) / 2,
+                               holeSize));
+        shown = shown.subtracted(hole);
+    }
+    return shown;
+}
+
+// Clears what lies off the disc or in its hole, with soft edges.
+void ComposedPicture::applyDiscMask(QImage& image) const {
+    if (!discMask_ || image.isNull()) return;
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainterPath off;
+    off.addRect(QRectF(QPointF(), image.size()));
+    off = off.subtracted(discMaskPath(image.size()));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillPath(off, Qt::transparent);
 }
 
 bool ComposedPicture::operator==(const ComposedPicture& o) const {
     if (source_.cacheKey() != o.source_.cacheKey() || sourceSize_ != o.sourceSize_ ||
-        crop_ != o.crop_ ||
+        crop_ != o.crop_ || discMask_ != o.discMask_ ||
         strokes_.size() != o.strokes_.size())
         return false;
     for (int i = 0; i < strokes_.size(); ++i) {

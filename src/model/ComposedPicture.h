@@ -4,8 +4,12 @@
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <cstdint>
+#include <optional>
+
+class QPainterPath;
 
 namespace vsm {
 
@@ -27,6 +31,16 @@ struct TitleStroke {
     StoredColour colour = 0;
 
     QFont font() const;
+};
+
+// A disc face's cut in fractions of the picture's size: the disc's bounding box
+// and the centre hole's diameter over the disc's. Outside the disc and inside the
+// hole the picture is transparent.
+struct DiscMask {
+    QRectF disc{0, 0, 1, 1};
+    double hole = 0;
+    bool operator==(const DiscMask& o) const { return disc == o.disc && hole == o.hole; }
+    bool operator!=(const DiscMask& o) const { return !(*this == o); }
 };
 
 // A picture as the zones show it and the printer prints it: a source picture, the
@@ -68,7 +82,13 @@ public:
     // Only the titles, on a transparent picture of the given size.
     void paintStrokes(QPainter& painter, const QSize& size) const;
 
-    // Same source pixels, part and titles.
+    // The disc mask applied last in render(), over the titles too.
+    const std::optional<DiscMask>& discMask() const { return discMask_; }
+    ComposedPicture withDiscMask(const std::optional<DiscMask>& mask) const;
+    // Where the picture shows at that size: the disc without its hole.
+    QPainterPath discMaskPath(const QSize& size) const;
+
+    // Same source pixels, part, titles and mask.
     bool operator==(const ComposedPicture& other) const;
 
 private:
@@ -76,6 +96,9 @@ private:
     QSize sourceSize_;
     QRect crop_;
     QList<TitleStroke> strokes_;
+    std::optional<DiscMask> discMask_;
+
+    void applyDiscMask(QImage& image) const;
 };
 
 // Draws one title with its top-left corner at the painter's origin after rotating.

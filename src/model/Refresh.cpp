@@ -5,6 +5,7 @@
 #include "common/Rounding.h"
 
 #include "model/CaseKinds.h"
+#include "model/DiscFaceClip.h"
 #include "model/ModelScale.h"
 #include "model/SlimPieces.h"
 #include "model/Templates.h"
@@ -22,6 +23,7 @@ void refreshPictures(Session& s) {
     s.preview.image3.picture = s.pictureSlots[3].picture;
     if (caseKind(s.model.currentModel).slim) cutSlimPieces(s);
     drawTitles(s);
+    clipDiscFaces(s);
 }
 
 void refreshPreview(Session& s, InnerSize inner) {

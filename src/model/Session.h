@@ -8,6 +8,7 @@
 #include "model/PreviewControls.h"
 #include "project/PictureLoader.h"
 #include "project/PictureSlot.h"
+#include "settings/OutputOptions.h"
 #include "settings/Settings.h"
 #include "settings/UiText.h"
 #include "title/TitleSettings.h"
@@ -30,6 +31,7 @@ struct Session {
     TitleSettings titles;
     PictureSlots pictureSlots;
     bool outlineOn = false;
+    OutputOptions output;  // bleed, crop marks, disc clipping
     PreviewControls preview;
     ImagingEngine titleEngine;  // draws the titles
     ImagingEngine cutEngine;    // cuts the slim pieces
@@ -37,6 +39,10 @@ struct Session {
 
     void readSettings() { settings.read(folder.settingsFile()); }
     void loadCatalogue() { catalogue.load(folder.catalogueFile()); }
+    // Output.ini beside the settings; a bad value is described in warnings.
+    void readOutputOptions(QStringList* warnings) {
+        output = OutputOptions::read(OutputOptions::fileIn(folder.dataFilesFolder()), warnings);
+    }
 
     // When the settings name no language, the locale chooses one.
     void chooseLanguageIfBlank(const QLocale& locale);

@@ -28,6 +28,8 @@ public:
     virtual bool circle(const QPointF& centreMm, double radiusMm) = 0;
     // The ellipse inscribed in the rectangle, outlined as a circle is.
     virtual bool ellipse(const MmRect& bounds) = 0;
+    // A straight black line of the given width, as crop marks are drawn.
+    virtual bool line(const QPointF& fromMm, const QPointF& toMm, double widthMm) = 0;
     // The printable area and text extents, in millimetres.
     virtual std::optional<double> scaleWidth() = 0;
     virtual std::optional<double> scaleHeight() = 0;

@@ -78,6 +78,16 @@ bool loadSession(Session& s, const RenderRequest& r, QString* error) {
     return true;
 }
 
+// Output.ini as the window reads it, with the command line's choices over it.
+void readOutputOptions(Session& s, const RenderRequest& r, QStringList* notes) {
+    s.readOutputOptions(notes);
+    OutputOptions& o = s.output;
+    if (r.bleedMm) o.bleedMm = *r.bleedMm;
+    if (r.cropMarks) o.cropMarks = true;
+    if (r.clipDiscs) o.clipDiscs = true;
+    if (r.holeMm) o.holeMm = *r.holeMm;
+}
+
 PaperArea paperOf(const Session& s, const RenderRequest& r) {
     return a4Paper(printsPortrait(s, s.model.currentModel), r.marginsMm);
 }
@@ -209,6 +219,10 @@ struct Options {
     QCommandLineOption copies{QStringLiteral("copies"), QStringLiteral("With --printer: number of copies (default 1)."), QStringLiteral("N")};
     QCommandLineOption quality{QStringLiteral("quality"), QStringLiteral("With --printer: -4 high, -3 medium, -2 low, -1 draft."), QStringLiteral("CODE")};
     QCommandLineOption orientation{QStringLiteral("orientation"), QStringLiteral("With --printer: portrait or landscape (default: the case model's)."), QStringLiteral("portrait|landscape")};
+    QCommandLineOption bleed{QStringLiteral("bleed"), QStringLiteral("Print each picture MM (0-5) past its trim line, for cutting; default: Output.ini's."), QStringLiteral("MM")};
+    QCommandLineOption cropMarks{QStringLiteral("crop-marks"), QStringLiteral("Draw crop marks at every zone's trim corners.")};
+    QCommandLineOption clipDiscs{QStringLiteral("clip-discs"), QStringLiteral("Print disc faces only on the disc, the centre hole left white.")};
+    QCommandLineOption hole{QStringLiteral("hole"), QStringLiteral("With disc clipping: the centre hole's diameter, MM (15-46, default: Output.ini's, else 41)."), QStringLiteral("MM")};
     QCommandLineOption calibration{QStringLiteral("calibration-page"), QStringLiteral("Write or print the printer calibration page instead of a cover; takes no project.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")};
@@ -224,8 +238,9 @@ struct Options {
             "unknown model or printer, or an option the printer refuses, 3 the output cannot "
             "be written, a print step failed or the printer refused the job."));
         p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        for (const QCommandLineOption* o : {&model, &outline, &dpi, &margins, &printer, &copies,
-                                            &quality, &orientation, &calibration, &help, &version})
+        for (const QCommandLineOption* o :
+             {&model, &outline, &bleed, &cropMarks, &clipDiscs, &hole, &dpi, &margins, &printer,
+              &copies, &quality, &orientation, &calibration, &help, &version})
             p.addOption(*o);
         p.addPositionalArgument(QStringLiteral("PROJECT.vsm"), QStringLiteral("The project to print."));
         p.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The PDF or PNG file to write."));
@@ -240,6 +255,28 @@ bool numberOption(const QCommandLineParser& p, const QCommandLineOption& o, doub
     if (!ok || !std::isfinite(out))
         *error = QStringLiteral("--%1 needs a number, not \"%2\"").arg(o.names().constLast(), p.value(o));
     return ok && std::isfinite(out);
+}
+
+// A millimetre option within the output options' range; error says why not.
+bool outputMm(const QCommandLineParser& p, const QCommandLineOption& o,
+              QString (*problem)(double), std::optional<double>& out, QString* error) {
+    if (!p.isSet(o)) return true;
+    double mm = 0;
+    if (!numberOption(p, o, mm, error)) return false;
+    if (const QString why = problem(mm); !why.isEmpty()) {
+        *error = QStringLiteral("--%1: %2").arg(o.names().constLast(), why);
+        return false;
+    }
+    out = mm;
+    return true;
+}
+
+bool parseOutputOptions(const QCommandLineParser& p, const Options& o, RenderRequest& r,
+                        QString* error) {
+    r.cropMarks = p.isSet(o.cropMarks);
+    r.clipDiscs = p.isSet(o.clipDiscs);
+    return outputMm(p, o.bleed, &OutputOptions::bleedProblem, r.bleedMm, error) &&
+           outputMm(p, o.hole, &OutputOptions::holeProblem, r.holeMm, error);
 }
 
 }  // namespace
@@ -271,6 +308,7 @@ bool parseRenderArguments(const QStringList& args, RenderRequest& r, QString* er
         !numberOption(p, o.margins, r.marginsMm, error) ||
         !numberOption(p, o.copies, copies, error) || !numberOption(p, o.quality, quality, error))
         return false;
+    if (!parseOutputOptions(p, o, r, error)) return false;
     r.model = int(model);
     r.dpi = int(dpi);
     r.outline = p.isSet(o.outline);
@@ -335,6 +373,7 @@ int renderCover(const RenderRequest& r, const QString& appFolder, QString* error
     Session s;
     s.folder = withWritableFiles(AppFolder{appFolder, {}});
     if (!loadSession(s, r, error)) return 1;
+    readOutputOptions(s, r, notes);
     if (!s.catalogue.model(s.model.currentModel) ||
         s.model.currentModel >= s.catalogue.modelCount) {
         *error = QStringLiteral("unknown model %1").arg(s.model.currentModel);

@@ -27,6 +27,11 @@ struct RenderRequest {
     std::optional<int> quality;  // -4 high .. -1 draft; the printer's own without
     std::optional<PrinterSystem::Orientation> orientation;  // the model's without
     bool calibrationPage = false;
+    // Over Output.ini's choices: the bleed, crop marks, disc clipping and hole.
+    std::optional<double> bleedMm;
+    bool cropMarks = false;
+    bool clipDiscs = false;
+    std::optional<double> holeMm;
     bool help = false;
     bool version = false;
 };

@@ -106,6 +106,17 @@ bool PainterPrintSurface::ellipse(const MmRect& bounds) {
     return true;
 }
 
+bool PainterPrintSurface::line(const QPointF& fromMm, const QPointF& toMm, double widthMm) {
+    if (!ready()) return false;
+    QPen pen(Qt::black);
+    pen.setWidthF(widthMm * (pixelsPerMmX() + pixelsPerMmY()) / 2);
+    pen.setCapStyle(Qt::FlatCap);
+    painter_.setPen(pen);
+    const QRectF ends = toDevice(QRectF(fromMm, toMm));
+    painter_.drawLine(ends.topLeft(), ends.bottomRight());
+    return true;
+}
+
 std::optional<double> PainterPrintSurface::scaleWidth() {
     if (!device_) return std::nullopt;
     return device_->width() / pixelsPerMmX();

@@ -35,6 +35,7 @@ public:
     bool lineBox(const MmRect& rect) override;
     bool circle(const QPointF& centreMm, double radiusMm) override;
     bool ellipse(const MmRect& bounds) override;
+    bool line(const QPointF& fromMm, const QPointF& toMm, double widthMm) override;
     std::optional<double> scaleWidth() override;
     std::optional<double> scaleHeight() override;
     std::optional<double> textWidth(const QString& text) override;

@@ -4,6 +4,8 @@
 #include "common/Units.h"
 #include "model/ComposedPicture.h"
 
+#include <QLineF>
+#include <QMarginsF>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -18,6 +20,13 @@ enum class OutlineShape { None, Rectangle, Circle };
 struct PrintPiece {
     ComposedPicture picture;
     std::optional<MmRect> rect;
+    // How far rect reaches past the trim line on each side: the bleed.
+    QMarginsF bleedMm;
+
+    std::optional<MmRect> trim() const {
+        if (!rect) return rect;
+        return MmRect{rect->mm.marginsRemoved(bleedMm)};
+    }
 };
 
 // One zone of the cover: its picture, or a slim cover's back, spine and front
@@ -39,6 +48,9 @@ struct PrintValue {
     std::vector<PrintZone> zones;  // zone 1 first
     QString creditLine;
     bool creditLineShown = false;
+    // Lines at the zones' trim corners, in millimetres; each is drawn only where
+    // the page holds it whole.
+    std::vector<QLineF> cropMarksMm;
 };
 
 }  // namespace vsm

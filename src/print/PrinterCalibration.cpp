@@ -61,6 +61,18 @@ void correct(std::optional<MmRect>& rect, const PrinterCorrection& c) {
     if (rect) rect->mm = corrected(rect->mm, c);
 }
 
+QPointF corrected(QPointF p, const PrinterCorrection& c) {
+    return corrected(QRectF(p, QSizeF()), c).topLeft();
+}
+
+// A piece's bleed scales with it, so that its trim lands where the zone's does.
+void correct(PrintPiece& piece, const PrinterCorrection& c) {
+    correct(piece.rect, c);
+    const double sx = c.scaleXPercent / 100, sy = c.scaleYPercent / 100;
+    const QMarginsF& b = piece.bleedMm;
+    piece.bleedMm = QMarginsF(b.left() * sx, b.top() * sy, b.right() * sx, b.bottom() * sy);
+}
+
 // How far a rectangle reaches past the area's edges at its worst; 0 inside.
 double overrun(const QRectF& r, QSizeF area) {
     return std::max({0.0, -r.left(), -r.top(), r.right() - area.width(),
@@ -221,8 +233,9 @@ PrintValue correctedPrintValue(const PrintValue& value, const PrinterCorrection&
     for (PrintZone& zone : out.zones) {
         correct(zone.rect, c);
         zone.circleStretch *= c.scaleYPercent / c.scaleXPercent;
-        for (PrintPiece& piece : zone.pieces) correct(piece.rect, c);
+        for (PrintPiece& piece : zone.pieces) correct(piece, c);
     }
+    for (QLineF& mark : out.cropMarksMm) mark = QLineF(corrected(mark.p1(), c), corrected(mark.p2(), c));
     return out;
 }
 
@@ -231,8 +244,9 @@ std::vector<ZoneOverrun> zonesOutside(const PrintValue& value, QSizeF area) {
     for (size_t i = 0; i < value.zones.size(); ++i) {
         const PrintZone& zone = value.zones[i];
         double worst = zone.rect ? overrun(zone.rect->mm, area) : 0;
+        // The trim, not the bleed: a bleed beyond the page is cut off anyway.
         for (const PrintPiece& piece : zone.pieces)
-            if (piece.rect) worst = std::max(worst, overrun(piece.rect->mm, area));
+            if (const auto trim = piece.trim()) worst = std::max(worst, overrun(trim->mm, area));
         // Below a hundredth of a millimetre is the arithmetic's, not the printer's.
         if (worst >= 0.01) out.push_back({int(i) + 1, worst});
     }

@@ -6,6 +6,7 @@
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "model/CaseKinds.h"
+#include "print/Bleed.h"
 
 namespace vsm {
 
@@ -117,7 +118,7 @@ private:
 }  // namespace
 
 PrintValue printValue(const Session& session, int m) {
-    return Builder(session, m).build();
+    return withOutputOptions(Builder(session, m).build(), session.output);
 }
 
 }  // namespace vsm

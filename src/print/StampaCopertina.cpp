@@ -2,6 +2,7 @@
 #include "print/StampaCopertina.h"
 
 #include "platform/PrintSurface.h"
+#include "print/Bleed.h"
 
 #include <functional>
 #include <stdexcept>
@@ -26,6 +27,7 @@ public:
             // Zone 1's outline goes last, one around the whole cover.
             step([&] { return outline(zone1); });
         }
+        if (!v_.cropMarksMm.empty()) step([&] { return drawCropMarks(); });
         step([&] { return printCreditLine(); });
         step([&] { return surface_->endDoc(); });
     }
@@ -69,6 +71,22 @@ private:
             case OutlineShape::Rectangle: return surface_->lineBox(*zone.rect);
         }
         return false;
+    }
+
+    // A mark the page cannot hold whole is left out: half a mark misleads the cut.
+    bool drawCropMarks() {
+        const auto pageW = surface_->scaleWidth(), pageH = surface_->scaleHeight();
+        if (!pageW || !pageH) return false;
+        const QRectF page(0, 0, *pageW, *pageH);
+        const auto held = [&](QPointF p) {
+            return p.x() >= page.left() && p.x() <= page.right() && p.y() >= page.top() &&
+                   p.y() <= page.bottom();
+        };
+        bool ok = true;
+        for (const QLineF& mark : v_.cropMarksMm)
+            if (held(mark.p1()) && held(mark.p2()))
+                ok = surface_->line(mark.p1(), mark.p2(), kCropMarkWidthMm) && ok;
+        return ok;
     }
 
     bool printCreditLine() {

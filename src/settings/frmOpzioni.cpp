@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,7 @@ constexpr int kPositionRows = 3;
 using Field = CatalogueEdit::Field;
 
 // Designed places in twips: left, top, width, height.
-const TwipsRect kDialogSize = TwipsRect::of(0, 0, 5400, 5400);
+const TwipsRect kDialogSize = TwipsRect::of(0, 0, 5400, 7080);
 const TwipsRect kLabel3 = TwipsRect::of(240, 120, 4920, 255),
                 kCombo1 = TwipsRect::of(240, 420, 4920, 345);
 const TwipsRect kLabel2 = TwipsRect::of(240, 960, 4920, 255),
@@ -45,6 +46,15 @@ const TwipsRect kImage1[2] = {TwipsRect::of(3060, 4200, 720, 720),
                               TwipsRect::of(4380, 4200, 720, 720)};
 const TwipsRect kLabel1[2] = {TwipsRect::of(2820, 4980, 1200, 255),
                               TwipsRect::of(4140, 4980, 1200, 255)};
+
+// The output options, below the buttons.
+const TwipsRect kOutputTitle = TwipsRect::of(240, 5400, 4920, 255);
+const TwipsRect kBleedLabel = TwipsRect::of(240, 5760, 2280, 255),
+                kBleed = TwipsRect::of(2640, 5730, 1200, 315);
+const TwipsRect kCropMarks = TwipsRect::of(240, 6150, 4920, 285);
+const TwipsRect kClipDiscs = TwipsRect::of(240, 6510, 4920, 285);
+const TwipsRect kHoleLabel = TwipsRect::of(555, 6870 - 30, 1965, 255),
+                kHole = TwipsRect::of(2640, 6810, 1200, 315);
 
 TwipsRect fieldRect(int column, int top) {
     return TwipsRect::of(column, top, kFieldWidth, kFieldHeight);
@@ -112,6 +122,7 @@ void frmOpzioni::buildControls() {
     buildSizeFields();
     buildSoundSwitch();
     buildButtons();
+    buildOutputOptions();
 }
 
 QLabel* frmOpzioni::addLabel(const char* name, const TwipsRect& twips) {
@@ -173,6 +184,65 @@ void frmOpzioni::buildButtons() {
         [this](int index) { buttonClicked(index); });
 }
 
+namespace {
+
+QDoubleSpinBox* millimetres(QWidget* parent, const char* name, const TwipsRect& at, double low,
+                            double high) {
+    auto* box = placeControl<QDoubleSpinBox>(parent, name, at);
+    box->setRange(low, high);
+    box->setDecimals(1);
+    box->setSingleStep(0.5);
+    return box;
+}
+
+}  // namespace
+
+void frmOpzioni::buildOutputOptions() {
+    outputTitle_ = addLabel("OutputTitle", kOutputTitle);
+    bleedLabel_ = addLabel("BleedLabel", kBleedLabel);
+    bleed_ = millimetres(this, "BleedMm", kBleed, 0, OutputOptions::kMaxBleedMm);
+    cropMarks_ = placeControl<QCheckBox>(this, "CropMarks", kCropMarks);
+    clipDiscs_ = placeControl<QCheckBox>(this, "ClipDiscs", kClipDiscs);
+    holeLabel_ = addLabel("HoleLabel", kHoleLabel);
+    hole_ = millimetres(this, "HoleMm", kHole, OutputOptions::kMinHoleMm, OutputOptions::kMaxHoleMm);
+    connect(clipDiscs_, &QCheckBox::toggled, hole_, &QWidget::setEnabled);
+}
+
+void frmOpzioni::showOutputOptions() {
+    const UiText& t = session_.uiText;
+    outputTitle_->setText(t[140]);
+    bleedLabel_->setText(t[141]);
+    cropMarks_->setText(t[142]);
+    clipDiscs_->setText(t[143]);
+    holeLabel_->setText(t[144]);
+    const OutputOptions& o = session_.output;
+    bleed_->setValue(o.bleedMm);
+    cropMarks_->setChecked(o.cropMarks);
+    clipDiscs_->setChecked(o.clipDiscs);
+    hole_->setValue(o.holeMm);
+    hole_->setEnabled(o.clipDiscs);
+}
+
+OutputOptions frmOpzioni::chosenOutputOptions() const {
+    OutputOptions o;
+    o.bleedMm = bleed_->value();
+    o.cropMarks = cropMarks_->isChecked();
+    o.clipDiscs = clipDiscs_->isChecked();
+    o.holeMm = hole_->value();
+    return o;
+}
+
+// An unchanged choice leaves the file alone: a missing file stays missing.
+void frmOpzioni::saveOutputOptions() {
+    const OutputOptions chosen = chosenOutputOptions();
+    if (chosen == session_.output) return;
+    session_.output = chosen;
+    const QString file = OutputOptions::fileIn(session_.folder.dataFilesFolder());
+    if (!chosen.write(file) && platform_.prompts)
+        platform_.prompts->message(this, windowTitle(), session_.uiText[145].arg(file),
+                                   MessagePrompts::Icon::Exclamation);
+}
+
 // --- Load ---
 
 void frmOpzioni::load(int currentModel) {
@@ -184,6 +254,7 @@ void frmOpzioni::load(int currentModel) {
     fillModelList();                         // 5
     combo1_->setCurrentIndex(currentModel);  // 6
     setWindowOpacity(kOpacity / 255.0);      // 7
+    showOutputOptions();
 }
 
 void frmOpzioni::setCaptions() {
@@ -288,6 +359,7 @@ void frmOpzioni::buttonClicked(int index) {
     if (index == kOkButton) {
         session_.settings.soundsOn = check1_->isChecked();
         if (saveCatalogue_) saveCatalogue_();
+        saveOutputOptions();
         accept();
     } else {
         if (reload_) reload_();

@@ -4,6 +4,7 @@
 #include "common/Units.h"
 #include "platform/Platform.h"
 #include "settings/CatalogueEdit.h"
+#include "settings/OutputOptions.h"
 
 #include <QDialog>
 #include <array>
@@ -11,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 
@@ -20,8 +22,8 @@ struct CoverModel;
 struct Session;
 class PictureButtons;
 
-// The options dialog: print positions and zone sizes of each model, and the sound
-// switch. Leaving a field writes it into the in-memory catalogue through a
+// The options dialog: print positions and zone sizes of each model, the sound
+// switch and the output options for cutting (written to Output.ini on OK). Leaving a field writes it into the in-memory catalogue through a
 // CatalogueEdit; OK saves the settings and the catalogue, Cancel reads both back
 // from disk.
 class frmOpzioni : public QDialog {
@@ -48,6 +50,10 @@ private:
     void buildSizeFields();
     void buildSoundSwitch();
     void buildButtons();
+    void buildOutputOptions();
+    void showOutputOptions();
+    OutputOptions chosenOutputOptions() const;
+    void saveOutputOptions();
     QLineEdit* addField(int index, const TwipsRect& twips);
 
     void load(int currentModel);
@@ -87,6 +93,13 @@ private:
     std::array<QLabel*, 2> image1_{};
     std::array<QLabel*, 2> label1_{};
     PictureButtons* buttons_ = nullptr;
+    QLabel* outputTitle_ = nullptr;
+    QLabel* bleedLabel_ = nullptr;
+    QDoubleSpinBox* bleed_ = nullptr;
+    QCheckBox* cropMarks_ = nullptr;
+    QCheckBox* clipDiscs_ = nullptr;
+    QLabel* holeLabel_ = nullptr;
+    QDoubleSpinBox* hole_ = nullptr;
 
     bool closing_ = false;  // a button has run; focus leaving on close writes nothing
 };

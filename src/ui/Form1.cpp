@@ -114,7 +114,14 @@ void Form1::initialiseScale() {
 
 void Form1::readSettings() {
     session_.readSettings();
+    readOutputOptions();
     applyStoredWindowState();
+}
+
+void Form1::readOutputOptions() {
+    QStringList warnings;
+    session_.readOutputOptions(&warnings);
+    for (const QString& w : warnings) std::fprintf(stderr, "%s\n", qPrintable(w));
 }
 
 void Form1::loadCatalogue() { session_.loadCatalogue(); }
@@ -252,7 +259,9 @@ void Form1::openOptionsDialog() {
             session_.loadCatalogue();
         },
         this);
+    const OutputOptions before = session_.output;
     dialog.exec();
+    if (session_.output != before) Combo1_Click();  // a disc face may be clipped now
 }
 
 void Form1::openCalibrationDialog() {

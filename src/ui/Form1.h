@@ -146,6 +146,7 @@ private:
     void giveZonesBlankPictures();
     void initialiseScale();
     void readSettings();
+    void readOutputOptions();
     void loadCatalogue();
     void chooseLanguageFromLocale();
     void setModelCount();

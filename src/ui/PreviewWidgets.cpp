@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 namespace vsm {
@@ -29,10 +30,12 @@ void ZoneView::setPicture(const ComposedPicture& picture) {
 
 const QImage& ZoneView::displayCopy() {
     const qint64 key = picture_.source().cacheKey();
-    if (key != displayKey_ || picture_.crop() != displayCrop_ || display_.size() != size()) {
+    if (key != displayKey_ || picture_.crop() != displayCrop_ || display_.size() != size() ||
+        picture_.discMask() != displayMask_) {
         display_ = picture_.withoutStrokes().render(size());
         displayKey_ = key;
         displayCrop_ = picture_.crop();
+        displayMask_ = picture_.discMask();
     }
     return display_;
 }
@@ -43,8 +46,17 @@ void ZoneView::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
+    paintClippedDisc(painter);
     painter.drawImage(0, 0, displayCopy());
     picture_.paintStrokes(painter, size());
+}
+
+// A clipped disc face shows the sheet off the disc and in its hole, and its titles
+// only on the disc, as it prints.
+void ZoneView::paintClippedDisc(QPainter& painter) {
+    if (!picture_.discMask()) return;
+    painter.fillRect(rect(), Qt::white);
+    painter.setClipPath(picture_.discMaskPath(size()));
 }
 
 OutlineView::OutlineView(const QString& name, QWidget* parent) : QWidget(parent) {

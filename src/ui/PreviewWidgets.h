@@ -5,7 +5,10 @@
 #include "model/PreviewControls.h"
 
 #include <QImage>
+#include <optional>
 #include <QWidget>
+
+class QPainter;
 
 namespace vsm {
 
@@ -31,11 +34,13 @@ protected:
 
 private:
     const QImage& displayCopy();
+    void paintClippedDisc(QPainter& painter);
 
     ComposedPicture picture_;
     QImage display_;
     qint64 displayKey_ = 0;
     QRect displayCrop_;
+    std::optional<DiscMask> displayMask_;
 };
 
 // A zone outline: rectangle or inscribed circle, solid or dotted. Clicks and

@@ -23,6 +23,7 @@ struct RelaySurface : PrintSurface {
     bool lineBox(const MmRect& rect) override { return to_.lineBox(rect); }
     bool circle(const QPointF& c, double r) override { return to_.circle(c, r); }
     bool ellipse(const MmRect& bounds) override { return to_.ellipse(bounds); }
+    bool line(const QPointF& a, const QPointF& b, double w) override { return to_.line(a, b, w); }
     std::optional<double> scaleWidth() override { return to_.scaleWidth(); }
     std::optional<double> scaleHeight() override { return to_.scaleHeight(); }
     std::optional<double> textWidth(const QString& t) override { return to_.textWidth(t); }

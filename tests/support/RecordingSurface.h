@@ -13,11 +13,12 @@ namespace vsm::test {
 // printable area is the given size. failEverything makes every operation fail.
 struct RecordingSurface : PrintSurface {
     struct Op {
-        QString kind;  // "picture", "box", "circle", "ellipse", "text", "end"
-        QRectF rect;   // millimetres; for a circle its bounding square
+        QString kind;  // "picture", "box", "circle", "ellipse", "line", "text", "end"
+        QRectF rect;   // millimetres; for a circle its bounding square; a line's ends
         qint64 pictureKey = 0;
         QString text;
         int titles = 0;  // titles drawn into a picture
+        double widthMm = 0;  // a line's
     };
     std::vector<Op> ops;
     QSizeF page{210, 297};
@@ -33,6 +34,11 @@ struct RecordingSurface : PrintSurface {
         return add({"circle", QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 0, {}});
     }
     bool ellipse(const MmRect& bounds) override { return add({"ellipse", bounds.mm, 0, {}}); }
+    bool line(const QPointF& a, const QPointF& b, double widthMm) override {
+        Op op{"line", QRectF(a, b), 0, {}};
+        op.widthMm = widthMm;
+        return add(op);
+    }
     std::optional<double> scaleWidth() override { return value(page.width()); }
     std::optional<double> scaleHeight() override { return value(page.height()); }
     std::optional<double> textWidth(const QString& t) override { return value(t.size() * 1.5); }
