@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -402,4 +404,39 @@ TEST_F(OptionsDialog, HoverRaisesAButtonWithASoundOnlyWhenTheSwitchIsTicked) {
     moveOver(image);
     moveOver(label);
     EXPECT_EQ(fakes.sounds.played, QStringList{sound("/Files/Click1.wav")});
+}
+
+// --- Output options ---
+
+// The dialog shows the session's output options and OK writes what was chosen
+// into Output.ini beside the settings; Cancel changes nothing.
+TEST_F(OptionsDialog, OkWritesTheOutputOptionsAndCancelLeavesThem) {
+    const QString file = OutputOptions::fileIn(session.folder.dataFilesFolder());
+    session.output.holeMm = 40;
+    open(kDisc);
+    auto* bleed = child<QDoubleSpinBox>("BleedMm");
+    auto* hole = child<QDoubleSpinBox>("HoleMm");
+    ASSERT_TRUE(bleed && hole && child<QCheckBox>("CropMarks") && child<QCheckBox>("ClipDiscs"));
+    EXPECT_EQ(child<QLabel>("BleedLabel")->text(), "text141");
+    EXPECT_EQ(child<QCheckBox>("ClipDiscs")->text(), "text143");
+    EXPECT_EQ(bleed->value(), 0);
+    EXPECT_EQ(hole->value(), 40);
+    EXPECT_FALSE(hole->isEnabled()) << "the hole matters only when discs are clipped";
+    EXPECT_EQ(bleed->maximum(), OutputOptions::kMaxBleedMm);
+    EXPECT_EQ(hole->minimum(), OutputOptions::kMinHoleMm);
+
+    bleed->setValue(2.5);
+    child<QCheckBox>("CropMarks")->setChecked(true);
+    cancel();
+    EXPECT_EQ(session.output.bleedMm, 0);
+    EXPECT_FALSE(QFile::exists(file));
+
+    open(kDisc);
+    child<QDoubleSpinBox>("BleedMm")->setValue(2.5);
+    child<QCheckBox>("ClipDiscs")->setChecked(true);
+    child<QDoubleSpinBox>("HoleMm")->setValue(36);
+    ok();
+    const OutputOptions expected{2.5, false, true, 36};
+    EXPECT_EQ(session.output, expected);
+    EXPECT_EQ(OutputOptions::read(file, nullptr), expected);
 }
