@@ -65,6 +65,19 @@ TEST(DiscClipPreview, TheDiscFaceShowsOnlyOnTheDisc) {
     }
 }
 
+// Switching the clipping off changes only the mask: the zone's cached copy notices.
+TEST(DiscClipPreview, SwitchingItOffRedrawsTheShownDisc) {
+    Window w(true);
+    w.show(Qt::gray, 10);
+    auto* view = w.child<ZoneView>("Image1");
+    EXPECT_EQ(coloured(view->grab().toImage()).hole, 0);
+    w.form.session().output.clipDiscs = false;
+    w.form.selectModel(10);
+    const Rings r = coloured(view->grab().toImage());
+    EXPECT_GT(r.hole, 0);
+    EXPECT_GT(r.outside, 0);
+}
+
 // A title too long for its chord runs off the disc unless the face is clipped.
 TEST(DiscClipPreview, TitlesAreClippedWithThePicture) {
     for (bool clip : {false, true}) {
