@@ -18,7 +18,9 @@ bool overlapping(double aFrom, double aTo, double bFrom, double bTo) {
 }
 
 // How far a zone may bleed towards a neighbour whose near edge lies gap away.
-double towards(double gap, double bleed) { return std::clamp(gap / 2, 0.0, bleed); }
+double towards(double gap, double bleed) {
+    return std::clamp(gap / 2, 0.0, bleed);
+}
 
 // The bleed of trim t on each side: the full bleed, or half the way to a zone
 // reaching out beyond that side. Zones are compared with their bleeds, so two
@@ -28,10 +30,14 @@ QMarginsF allowance(const QRectF& t, const std::vector<QRectF>& others, double b
     for (const QRectF& o : others) {
         const bool acrossX = overlapping(t.top() - b, t.bottom() + b, o.top() - b, o.bottom() + b);
         const bool acrossY = overlapping(t.left() - b, t.right() + b, o.left() - b, o.right() + b);
-        if (acrossX && o.left() < t.left()) m.setLeft(std::min(m.left(), towards(t.left() - o.right(), b)));
-        if (acrossX && o.right() > t.right()) m.setRight(std::min(m.right(), towards(o.left() - t.right(), b)));
-        if (acrossY && o.top() < t.top()) m.setTop(std::min(m.top(), towards(t.top() - o.bottom(), b)));
-        if (acrossY && o.bottom() > t.bottom()) m.setBottom(std::min(m.bottom(), towards(o.top() - t.bottom(), b)));
+        if (acrossX && o.left() < t.left())
+            m.setLeft(std::min(m.left(), towards(t.left() - o.right(), b)));
+        if (acrossX && o.right() > t.right())
+            m.setRight(std::min(m.right(), towards(o.left() - t.right(), b)));
+        if (acrossY && o.top() < t.top())
+            m.setTop(std::min(m.top(), towards(t.top() - o.bottom(), b)));
+        if (acrossY && o.bottom() > t.bottom())
+            m.setBottom(std::min(m.bottom(), towards(o.top() - t.bottom(), b)));
     }
     return m;
 }

@@ -235,7 +235,8 @@ PrintValue correctedPrintValue(const PrintValue& value, const PrinterCorrection&
         zone.circleStretch *= c.scaleYPercent / c.scaleXPercent;
         for (PrintPiece& piece : zone.pieces) correct(piece, c);
     }
-    for (QLineF& mark : out.cropMarksMm) mark = QLineF(corrected(mark.p1(), c), corrected(mark.p2(), c));
+    for (QLineF& mark : out.cropMarksMm)
+        mark = QLineF(corrected(mark.p1(), c), corrected(mark.p2(), c));
     return out;
 }
 

@@ -11,7 +11,9 @@ namespace vsm {
 
 namespace {
 
-QString number(double v) { return QLocale::c().toString(v, 'g', 12); }
+QString number(double v) {
+    return QLocale::c().toString(v, 'g', 12);
+}
 
 QString rangeProblem(const char* what, double mm, double low, double high) {
     if (std::isfinite(mm) && mm >= low && mm <= high) return {};
@@ -32,8 +34,9 @@ QString apply(OutputOptions& o, const QString& key, const QString& value) {
     const auto mm = [&](double* to, QString (*problem)(double)) {
         bool ok = false;
         const double v = QLocale::c().toDouble(value, &ok);
-        if (!ok) return QStringLiteral("%1 \"%2\" is not a number with a \".\" decimal point")
-                            .arg(key, value);
+        if (!ok)
+            return QStringLiteral("%1 \"%2\" is not a number with a \".\" decimal point")
+                .arg(key, value);
         const QString p = problem(v);
         if (p.isEmpty()) *to = v;
         return p;
@@ -53,7 +56,9 @@ QString apply(OutputOptions& o, const QString& key, const QString& value) {
 
 }  // namespace
 
-QString OutputOptions::bleedProblem(double mm) { return rangeProblem("bleed", mm, 0, kMaxBleedMm); }
+QString OutputOptions::bleedProblem(double mm) {
+    return rangeProblem("bleed", mm, 0, kMaxBleedMm);
+}
 
 QString OutputOptions::holeProblem(double mm) {
     return rangeProblem("hole diameter", mm, kMinHoleMm, kMaxHoleMm);
@@ -67,7 +72,8 @@ OutputOptions OutputOptions::read(const QString& path, QStringList* warnings) {
     OutputOptions options;
     if (!TextFile::isRegularFile(path)) return options;
     const auto warn = [&](int lineNo, const QString& what) {
-        if (warnings) *warnings << QStringLiteral("%1:%2: %3, ignored").arg(path).arg(lineNo).arg(what);
+        if (warnings)
+            *warnings << QStringLiteral("%1:%2: %3, ignored").arg(path).arg(lineNo).arg(what);
     };
     const std::optional<QStringList> lines = TextFile::readLines(path);
     if (!lines) {
@@ -80,9 +86,9 @@ OutputOptions OutputOptions::read(const QString& path, QStringList* warnings) {
             l == QLatin1String("[Output]"))
             continue;
         const int eq = l.indexOf(QLatin1Char('='));
-        const QString problem =
-            eq < 0 ? QStringLiteral("\"%1\" is not a key=value line").arg(l)
-                   : apply(options, l.left(eq).trimmed(), l.mid(eq + 1).trimmed());
+        const QString problem = eq < 0
+                                    ? QStringLiteral("\"%1\" is not a key=value line").arg(l)
+                                    : apply(options, l.left(eq).trimmed(), l.mid(eq + 1).trimmed());
         if (!problem.isEmpty()) warn(i + 1, problem);
     }
     return options;
@@ -90,11 +96,11 @@ OutputOptions OutputOptions::read(const QString& path, QStringList* warnings) {
 
 bool OutputOptions::write(const QString& path) const {
     const auto onOff = [](bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); };
-    return TextFile::writeLines(path, {QStringLiteral("[Output]"),
-                                       QStringLiteral("Bleed=") + number(bleedMm),
-                                       QStringLiteral("CropMarks=") + onOff(cropMarks),
-                                       QStringLiteral("ClipDiscs=") + onOff(clipDiscs),
-                                       QStringLiteral("Hole=") + number(holeMm)});
+    return TextFile::writeLines(
+        path, {QStringLiteral("[Output]"), QStringLiteral("Bleed=") + number(bleedMm),
+               QStringLiteral("CropMarks=") + onOff(cropMarks),
+               QStringLiteral("ClipDiscs=") + onOff(clipDiscs),
+               QStringLiteral("Hole=") + number(holeMm)});
 }
 
 }  // namespace vsm

@@ -31,7 +31,7 @@ constexpr int kPositionRows = 3;
 using Field = CatalogueEdit::Field;
 
 // Designed places in twips: left, top, width, height.
-const TwipsRect kDialogSize = TwipsRect::of(0, 0, 5400, 7080);
+const TwipsRect kDialogSize = TwipsRect::of(0, 0, 5400, 7320);
 const TwipsRect kLabel3 = TwipsRect::of(240, 120, 4920, 255),
                 kCombo1 = TwipsRect::of(240, 420, 4920, 345);
 const TwipsRect kLabel2 = TwipsRect::of(240, 960, 4920, 255),
@@ -53,7 +53,7 @@ const TwipsRect kBleedLabel = TwipsRect::of(240, 5760, 2280, 255),
                 kBleed = TwipsRect::of(2640, 5730, 1200, 315);
 const TwipsRect kCropMarks = TwipsRect::of(240, 6150, 4920, 285);
 const TwipsRect kClipDiscs = TwipsRect::of(240, 6510, 4920, 285);
-const TwipsRect kHoleLabel = TwipsRect::of(555, 6870 - 30, 1965, 255),
+const TwipsRect kHoleLabel = TwipsRect::of(555, 6840, 1965, 255),
                 kHole = TwipsRect::of(2640, 6810, 1200, 315);
 
 TwipsRect fieldRect(int column, int top) {
@@ -204,7 +204,8 @@ void frmOpzioni::buildOutputOptions() {
     cropMarks_ = placeControl<QCheckBox>(this, "CropMarks", kCropMarks);
     clipDiscs_ = placeControl<QCheckBox>(this, "ClipDiscs", kClipDiscs);
     holeLabel_ = addLabel("HoleLabel", kHoleLabel);
-    hole_ = millimetres(this, "HoleMm", kHole, OutputOptions::kMinHoleMm, OutputOptions::kMaxHoleMm);
+    hole_ = millimetres(this, "HoleMm", kHole, OutputOptions::kMinHoleMm,
+                        OutputOptions::kMaxHoleMm);
     connect(clipDiscs_, &QCheckBox::toggled, hole_, &QWidget::setEnabled);
 }
 

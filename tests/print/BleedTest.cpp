@@ -41,7 +41,9 @@ struct Bleeding : ::testing::Test {
     }
 
     // Model 11 with its second disc's top moved to top2 millimetres.
-    void moveSecondDisc(int top2) { f.session.catalogue.model(11)->zone2Top = QString::number(top2); }
+    void moveSecondDisc(int top2) {
+        f.session.catalogue.model(11)->zone2Top = QString::number(top2);
+    }
 };
 
 }  // namespace
@@ -55,13 +57,28 @@ TEST_F(Bleeding, EveryModelsPicturesGrowOnTheirOuterEdgesOnly) {
         int model;
         std::vector<QStringList> zones;  // per zone, per piece: the bleeding sides
     } table[] = {
-        {0, {{"LTRB"}}},   {1, {slim}},     {2, {slim}},     {3, {{"LTRB"}, {"LTRB"}}},
-        {4, {{"LTRB"}, {"LTRB"}}},          {5, {{"LTRB"}}}, {6, {{"LTRB"}, {"LTRB"}}},
-        {7, {{"LTRB"}, {"LTRB"}}},          {8, {{"LTRB"}}}, {9, {{"LTRB"}}},
-        {10, {{"LTRB"}}},  {11, {{"LTRB"}, {"LTRB"}}},      {12, {{"LTRB"}}},
-        {13, {{"LTRB"}, {"LTRB"}}},         {14, {{"LTRB"}, {"LTRB"}, {"LTRB"}}},
-        {15, {{"LTRB"}}},  {16, {{"LTRB"}}}, {17, {{"LTRB"}}}, {18, {{"LTRB"}}},
-        {19, {slim}},      {20, {slim}},    {21, {slim}},
+        {0, {{"LTRB"}}},
+        {1, {slim}},
+        {2, {slim}},
+        {3, {{"LTRB"}, {"LTRB"}}},
+        {4, {{"LTRB"}, {"LTRB"}}},
+        {5, {{"LTRB"}}},
+        {6, {{"LTRB"}, {"LTRB"}}},
+        {7, {{"LTRB"}, {"LTRB"}}},
+        {8, {{"LTRB"}}},
+        {9, {{"LTRB"}}},
+        {10, {{"LTRB"}}},
+        {11, {{"LTRB"}, {"LTRB"}}},
+        {12, {{"LTRB"}}},
+        {13, {{"LTRB"}, {"LTRB"}}},
+        {14, {{"LTRB"}, {"LTRB"}, {"LTRB"}}},
+        {15, {{"LTRB"}}},
+        {16, {{"LTRB"}}},
+        {17, {{"LTRB"}}},
+        {18, {{"LTRB"}}},
+        {19, {slim}},
+        {20, {slim}},
+        {21, {slim}},
     };
     for (const auto& row : table) {
         const auto [plain, bled] = plainAndBled(row.model);
@@ -149,7 +166,8 @@ struct Placed {
 // points away from the zone.
 std::optional<Placed> placed(const QLineF& mark, const QRectF& trim) {
     std::optional<Placed> best;
-    for (const QPointF c : {trim.topLeft(), trim.topRight(), trim.bottomLeft(), trim.bottomRight()}) {
+    for (const QPointF c :
+         {trim.topLeft(), trim.topRight(), trim.bottomLeft(), trim.bottomRight()}) {
         const bool along = (mark.p1().y() == c.y() && mark.p2().y() == c.y()) ||
                            (mark.p1().x() == c.x() && mark.p2().x() == c.x());
         const double a = QLineF(c, mark.p1()).length(), b = QLineF(c, mark.p2()).length();
@@ -165,7 +183,7 @@ std::optional<Placed> placed(const QLineF& mark, const QRectF& trim) {
 // Eight marks a zone, two at each corner along the trim lines, from 2 mm beyond
 // the bleed on, 0.25 pt wide; none unless switched on. The page draws those it holds.
 TEST_F(CropMarks, StandAtEveryTrimCornerOutsideTheBleedOnlyWhenOn) {
-    surface.page = QSizeF(297, 297);  // either orientation
+    surface.page = QSizeF(297, 297);   // either orientation
     for (int model : {0, 1, 3, 11}) {  // zones far enough apart to keep every mark
         SCOPED_TRACE(model);
         EXPECT_TRUE(printed(model, false, kBleed).empty());
@@ -180,7 +198,8 @@ TEST_F(CropMarks, StandAtEveryTrimCornerOutsideTheBleedOnlyWhenOn) {
             EXPECT_NEAR(at->from, kBleed + 2, 1e-9);
             EXPECT_NEAR(at->to, kBleed + 7, 1e-9);
             const QRectF ends = QRectF(marks[i].p1(), marks[i].p2()).normalized();
-            held += ends.left() >= 0 && ends.top() >= 0 && ends.right() <= 297 && ends.bottom() <= 297;
+            held +=
+                ends.left() >= 0 && ends.top() >= 0 && ends.right() <= 297 && ends.bottom() <= 297;
         }
         EXPECT_EQ(lines.size(), held);
         for (const auto& l : lines) EXPECT_NEAR(l.widthMm, 0.25 * 25.4 / 72, 1e-9);

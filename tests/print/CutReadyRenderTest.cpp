@@ -37,8 +37,20 @@ struct CutRender : ::testing::Test {
     // The project's page rendered to PDF and rasterised; null when the run failed.
     QImage render(int model, const QStringList& options, int* exit = nullptr) {
         const QString grey = dir.path("/grey.png");
-        const QStringList lines = {grey, grey, grey, " 0 ", "", "", "Liberation Sans", "12",
-                                   " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ",
+        const QStringList lines = {grey,
+                                   grey,
+                                   grey,
+                                   " 0 ",
+                                   "",
+                                   "",
+                                   "Liberation Sans",
+                                   "12",
+                                   " 0 ",
+                                   " 0 ",
+                                   " 0 ",
+                                   " 0 ",
+                                   " 0 ",
+                                   " 0 ",
                                    QStringLiteral(" %1 ").arg(model)};
         dir.write("/cover.vsm", (lines.join("\r\n") + "\r\n").toUtf8());
         QProcess p;
@@ -69,8 +81,10 @@ double darkness(const QImage& page, int x, int y) {
 double greyPast(const QImage& page, const QRectF& trim, int side) {
     const bool across = side == 0 || side == 2;  // the line runs across the page
     const double sign = side < 2 ? -1 : 1;
-    const double edge = side == 0 ? trim.left() : side == 1 ? trim.top()
-                      : side == 2 ? trim.right() : trim.bottom();
+    const double edge = side == 0   ? trim.left()
+                        : side == 1 ? trim.top()
+                        : side == 2 ? trim.right()
+                                    : trim.bottom();
     const double middle = across ? trim.center().y() : trim.center().x();
     const int inner = int(std::floor((edge - sign * 1.0) * kPx));
     const int outer = int(std::floor((edge + sign * 4.5) * kPx));
@@ -120,10 +134,13 @@ TEST_F(CutRender, BleedAndCropMarksOnTheRealPage) {
         EXPECT_GE(measured, 3);
         if (model != 3 && model != 11) continue;
         for (const QRectF& trim : trims(model))
-            for (const QPointF c : {trim.topLeft(), trim.topRight(), trim.bottomLeft(), trim.bottomRight()}) {
-                const QPointF out(c.x() < trim.center().x() ? -1 : 1, c.y() < trim.center().y() ? -1 : 1);
+            for (const QPointF c :
+                 {trim.topLeft(), trim.topRight(), trim.bottomLeft(), trim.bottomRight()}) {
+                const QPointF out(c.x() < trim.center().x() ? -1 : 1,
+                                  c.y() < trim.center().y() ? -1 : 1);
                 for (const QPointF along : {QPointF(out.x(), 0), QPointF(0, out.y())}) {
-                    EXPECT_LT(darkest(page, c + along * 7.5), 160) << "a mark at " << c.x() << "," << c.y();
+                    EXPECT_LT(darkest(page, c + along * 7.5), 160)
+                        << "a mark at " << c.x() << "," << c.y();
                     EXPECT_GT(darkest(page, c + along * 4), 235) << "the gap beyond the bleed";
                 }
             }
@@ -145,7 +162,8 @@ TEST_F(CutRender, NoBleedNorMarksByDefault) {
 TEST_F(CutRender, DiscFacesAreClippedToTheDisc) {
     for (double bleed : {0.0, 3.0}) {
         SCOPED_TRACE(bleed);
-        const QImage page = render(11, {"--clip-discs", "--hole", "41", "--bleed", QString::number(bleed)});
+        const QImage page =
+            render(11, {"--clip-discs", "--hole", "41", "--bleed", QString::number(bleed)});
         ASSERT_FALSE(page.isNull()) << error.toStdString();
         for (const QRectF& trim : trims(11)) {
             const QPointF c(trim.center().x(), trim.top() + trim.width() / 2);
@@ -156,9 +174,12 @@ TEST_F(CutRender, DiscFacesAreClippedToTheDisc) {
                 for (int x = int(area.left() * kPx); x < int(area.right() * kPx); x += 2) {
                     const double r = std::hypot((x + 0.5) / kPx - c.x(), (y + 0.5) / kPx - c.y());
                     const bool ink = qGray(page.pixel(x, y)) < 235;
-                    if (r < hole - 0.25) inHole += ink;
-                    else if (r > disc + 0.25) offDisc += ink;
-                    else if (r > hole + 0.25 && r < disc - 0.25) onDisc += !ink, ++ring;
+                    if (r < hole - 0.25)
+                        inHole += ink;
+                    else if (r > disc + 0.25)
+                        offDisc += ink;
+                    else if (r > hole + 0.25 && r < disc - 0.25)
+                        onDisc += !ink, ++ring;
                 }
             EXPECT_EQ(inHole, 0);
             EXPECT_EQ(offDisc, 0);

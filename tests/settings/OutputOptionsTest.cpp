@@ -25,8 +25,9 @@ TEST(OutputOptionsFile, MissingReadsAsDefaultsAndWhatIsWrittenReadsBack) {
 // default kept; the good lines still count.
 TEST(OutputOptionsFile, BadValuesAreSkippedWithTheirLine) {
     test::TempAppFolder dir;
-    dir.write("/Files/Output.ini", "[Output]\r\nBleed=7\r\nCropMarks=yes\r\nClipDiscs=1\r\n"
-                                   "Hole=4,1\r\nColour=red\r\nnonsense\r\nHole=12\r\n");
+    dir.write("/Files/Output.ini",
+              "[Output]\r\nBleed=7\r\nCropMarks=yes\r\nClipDiscs=1\r\n"
+              "Hole=4,1\r\nColour=red\r\nnonsense\r\nHole=12\r\n");
     QStringList warnings;
     const OutputOptions read = OutputOptions::read(dir.path("/Files/Output.ini"), &warnings);
     EXPECT_EQ(read.bleedMm, 0);

@@ -16,8 +16,9 @@ namespace {
 struct Window : test::MainWindow {
     explicit Window(bool clip)
         : MainWindow(Start{QString(), true, [clip](test::TempAppFolder& dir) {
-              if (clip) dir.write("/Files/Output.ini", "ClipDiscs=1\r\nHole=41\r\n");
-          }}) {}
+                               if (clip)
+                                   dir.write("/Files/Output.ini", "ClipDiscs=1\r\nHole=41\r\n");
+                           }}) {}
 
     void show(QColor picture, int model) {
         for (int n = 1; n <= 3; ++n)
@@ -39,9 +40,12 @@ Rings coloured(const QImage& shown) {
             const double at = std::hypot(x + 0.5 - cx, y + 0.5 - cy) / d;
             const bool white = qGray(shown.pixel(x, y)) > 245;
             const double edge = 1.5 / d;  // the soft edges are neither
-            if (at < 41.0 / 117 / 2 - edge) r.hole += !white;
-            else if (at > 41.0 / 117 / 2 + edge && at < 0.5 - edge) r.disc += !white;
-            else if (at > 0.5 + edge) r.outside += !white;
+            if (at < 41.0 / 117 / 2 - edge)
+                r.hole += !white;
+            else if (at > 41.0 / 117 / 2 + edge && at < 0.5 - edge)
+                r.disc += !white;
+            else if (at > 0.5 + edge)
+                r.outside += !white;
         }
     return r;
 }
