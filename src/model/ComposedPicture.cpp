@@ -36,6 +36,8 @@ ComposedPicture::ComposedPicture(QImage pixels, QSize sourceSize)
       crop_(QPoint(0, 0), sourceSize_) {}
 
 QRect ComposedPicture::pixelCrop() const {
+    if (isPadded()) return cropped(crop_.intersected(sourceRect()).translated(-crop_.topLeft()))
+        .pixelCrop();
     if (sourceSize_ == source_.size()) return crop_;
     const double sx = double(source_.width()) / sourceSize_.width();
     const double sy = double(source_.height()) / sourceSize_.height();
@@ -54,6 +56,18 @@ ComposedPicture ComposedPicture::cropped(const QRect& part) const {
     result.crop_ = inPicture.translated(crop_.topLeft());
     for (TitleStroke& s : result.strokes_) s.position -= inPicture.topLeft();
     return result;
+}
+
+ComposedPicture ComposedPicture::framed(const QRect& frame) const {
+    if (isNull() || frame.isEmpty()) return {};
+    ComposedPicture result = *this;
+    result.crop_ = frame.translated(crop_.topLeft());
+    for (TitleStroke& s : result.strokes_) s.position -= frame.topLeft();
+    return result;
+}
+
+bool ComposedPicture::isPadded() const {
+    return !isNull() && !sourceRect().contains(crop_);
 }
 
 ComposedPicture ComposedPicture::withStroke(const TitleStroke& stroke) const {
@@ -92,6 +106,7 @@ void ComposedPicture::paintStrokes(QPainter& painter, const QSize& size) const {
 
 QImage ComposedPicture::render(const QSize& size) const {
     if (isNull() || size.isEmpty()) return {};
+    if (isPadded()) return renderPadded(size);
     const QRect kept = pixelCrop();
     QImage part = kept == source_.rect() ? source_ : source_.copy(kept);
     // A photo many times the target size is first thinned out to four times it,
@@ -102,6 +117,28 @@ QImage ComposedPicture::render(const QSize& size) const {
                      ? part.convertToFormat(QImage::Format_RGB32)
                      : part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                            .convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&out);
+    paintStrokes(painter, size);
+    return out;
+}
+
+// White around the part of the source in use, which is rendered as a picture of
+// its own into its share of the size; the titles go over the whole.
+QImage ComposedPicture::renderPadded(const QSize& size) const {
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    const QRect inside = crop_.intersected(sourceRect()).translated(-crop_.topLeft());
+    if (!inside.isEmpty()) {
+        const double sx = double(size.width()) / width(), sy = double(size.height()) / height();
+        const int left = pixelEdge(inside.left() * sx), top = pixelEdge(inside.top() * sy);
+        const int right = pixelEdge((inside.left() + inside.width()) * sx);
+        const int bottom = pixelEdge((inside.top() + inside.height()) * sy);
+        const QSize share(right - left, bottom - top);
+        if (!share.isEmpty()) {
+            QPainter painter(&out);
+            painter.drawImage(left, top, cropped(inside).withoutStrokes().render(share));
+        }
+    }
     QPainter painter(&out);
     paintStrokes(painter, size);
     return out;

@@ -6,6 +6,7 @@
 
 #include "model/CaseKinds.h"
 #include "model/ModelScale.h"
+#include "model/PictureFit.h"
 #include "model/SlimPieces.h"
 #include "model/Templates.h"
 #include "model/TitleDrawing.h"
@@ -20,6 +21,7 @@ void refreshPictures(Session& s) {
     s.preview.image1.picture = s.pictureSlots.master;
     s.preview.image2.picture = s.pictureSlots[2].picture;
     s.preview.image3.picture = s.pictureSlots[3].picture;
+    fitZonePictures(s);
     if (caseKind(s.model.currentModel).slim) cutSlimPieces(s);
     drawTitles(s);
 }
