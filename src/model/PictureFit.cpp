@@ -8,6 +8,7 @@
 #include "model/Session.h"
 #include "model/SlimPieces.h"
 #include "model/Templates.h"
+#include "settings/UiText.h"
 
 #include <algorithm>
 
@@ -129,5 +130,9 @@ bool setFitMode(Session& s, int slot, FitMode mode) {
     s.pictureSlots[slot].mode = mode;
     return true;
 }
+
+QString fitModeCaption(const UiText& text, FitMode mode) { return text[133 + int(mode)]; }
+
+QString fitMenuCaption(const UiText& text, int slot) { return text[136].arg(slot); }
 
 }  // namespace vsm

@@ -51,4 +51,10 @@ QString softPictureWarning(const UiText& text, const SoftPicture& soft);
 // The slot's picture takes the mode; false when it had it already.
 bool setFitMode(Session& session, int slot, FitMode mode);
 
+// The modes in the order the menus offer them, and their captions (texts 133 to
+// 135); the menu of a slot's modes is text 136.
+inline constexpr FitMode kFitModes[] = {FitMode::Stretch, FitMode::Fill, FitMode::Fit};
+QString fitModeCaption(const UiText& text, FitMode mode);
+QString fitMenuCaption(const UiText& text, int slot);
+
 }  // namespace vsm
