@@ -36,8 +36,6 @@ ComposedPicture::ComposedPicture(QImage pixels, QSize sourceSize)
       crop_(QPoint(0, 0), sourceSize_) {}
 
 QRect ComposedPicture::pixelCrop() const {
-    if (isPadded()) return cropped(crop_.intersected(sourceRect()).translated(-crop_.topLeft()))
-        .pixelCrop();
     if (sourceSize_ == source_.size()) return crop_;
     const double sx = double(source_.width()) / sourceSize_.width();
     const double sy = double(source_.height()) / sourceSize_.height();
@@ -45,8 +43,9 @@ QRect ComposedPicture::pixelCrop() const {
     const int top = pixelEdge(crop_.top() * sy);
     const int right = pixelEdge((crop_.left() + crop_.width()) * sx);
     const int bottom = pixelEdge((crop_.top() + crop_.height()) * sy);
-    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top))
-        .intersected(source_.rect());
+    const QRect kept(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    // A frame beyond the source keeps its whole size in kept pixels.
+    return isPadded() ? kept : kept.intersected(source_.rect());
 }
 
 ComposedPicture ComposedPicture::cropped(const QRect& part) const {

@@ -53,8 +53,8 @@ public:
     const QImage& source() const { return source_; }
     QSize sourceSize() const { return sourceSize_; }
     QRect crop() const { return crop_; }
-    // The kept pixels that stand for the part in use (only those inside the source
-    // when the part reaches beyond it).
+    // The kept pixels that stand for the part in use; for a part reaching beyond
+    // the source, beyond the kept pixels too.
     QRect pixelCrop() const;
     const QList<TitleStroke>& strokes() const { return strokes_; }
 

@@ -95,7 +95,7 @@ double printedPixelsPerInch(const ComposedPicture& picture, FitMode mode, QSizeF
     const QRect frame = fitted.crop();
     const QRect inUse = frame.intersected(QRect(QPoint(0, 0), fitted.sourceSize()));
     if (inUse.isEmpty()) return 0;
-    const QRect kept = fitted.pixelCrop();
+    const QRect kept = fitted.pixelCrop().intersected(fitted.source().rect());
     const double inchesWide = printedMm.width() * inUse.width() / frame.width() / kMmPerInch;
     const double inchesHigh = printedMm.height() * inUse.height() / frame.height() / kMmPerInch;
     return std::min(kept.width() / inchesWide, kept.height() / inchesHigh);

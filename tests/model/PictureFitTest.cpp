@@ -39,7 +39,11 @@ TEST(PaddedPicture, RendersWhiteOutsideTheSourceAndKeepsTitlesInPlace) {
     const ComposedPicture padded = picture.framed(QRect(0, -50, 200, 200));
     ASSERT_TRUE(padded.isPadded());
     EXPECT_EQ(QSize(padded.width(), padded.height()), QSize(200, 200));
-    EXPECT_EQ(padded.pixelCrop(), QRect(0, 0, 200, 100));
+    EXPECT_EQ(padded.pixelCrop(), QRect(0, -50, 200, 200));
+    // A photo kept with fewer pixels: the frame in kept pixels, for the print to
+    // send the padded picture at the kept density.
+    const ComposedPicture thinned(test::quarteredPicture(200, 100, kQuarters), QSize(400, 200));
+    EXPECT_EQ(thinned.framed(QRect(0, -100, 400, 400)).pixelCrop(), QRect(0, -50, 200, 200));
     EXPECT_FALSE(padded == picture.framed(QRect(0, -40, 200, 200)));
     const QImage out = padded.render(QSize(100, 100));
     EXPECT_TRUE(isWhite(out.pixel(50, 10)));
