@@ -54,7 +54,8 @@ ComposedPicture fittedPicture(const ComposedPicture& picture, FitMode mode, QSiz
     if (mode == FitMode::Stretch || picture.isNull() || printedMm.isEmpty()) return picture;
     const QSize own(picture.width(), picture.height());
     const double shape = printedMm.width() / printedMm.height();
-    if (mode == FitMode::Fill) return picture.cropped(centredIn(own, sizeForShape(own, shape, true)));
+    if (mode == FitMode::Fill)
+        return picture.cropped(centredIn(own, sizeForShape(own, shape, true)));
     const QSize frame = sizeForShape(own, shape, false);
     return picture.framed(QRect(-centredIn(frame, own).topLeft(), frame));
 }

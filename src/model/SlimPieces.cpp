@@ -28,7 +28,8 @@ void cutSlimPieces(Session& s) {
     const auto pixels = [b](int w, double mm) {
         return toIntegerHalfEven<int>(w / b * mm).value_or(0);
     };
-    cutPiece(s, s.preview.image4, [&](int w, int h) { return QRect(0, 0, pixels(w, kSlimPieceMm), h); });
+    cutPiece(s, s.preview.image4,
+             [&](int w, int h) { return QRect(0, 0, pixels(w, kSlimPieceMm), h); });
     cutPiece(s, s.preview.image6, [&](int w, int h) {
         const int u = pixels(w, kSlimSpineMm);
         return QRect(toIntegerHalfEven<int>((w - u) / 2.0).value_or(0), 0, u, h);

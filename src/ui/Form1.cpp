@@ -213,8 +213,9 @@ void Form1::wireCommands() {
             zoneHovered(slot);
         });
         zone->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(zone, &QWidget::customContextMenuRequested, this,
-                [this, zone, slot](const QPoint& at) { openZoneMenu(slot, zone->mapToGlobal(at)); });
+        connect(zone, &QWidget::customContextMenuRequested, this, [this, zone, slot](QPoint at) {
+            openZoneMenu(slot, zone->mapToGlobal(at));
+        });
     }
 }
 
@@ -227,7 +228,8 @@ void Form1::buildFitMenu(QMenu* menu, int slot) {
         entry->setCheckable(true);
         entry->setChecked(session_.pictureSlots[slot].mode == mode);
         entry->setActionGroup(group);
-        connect(entry, &QAction::triggered, this, [this, slot, mode] { chooseFitMode(slot, mode); });
+        connect(entry, &QAction::triggered, this,
+                [this, slot, mode] { chooseFitMode(slot, mode); });
     }
 }
 
@@ -258,7 +260,8 @@ void Form1::showFitModes() {
 
 // The hint line keeps saying which pictures print soft while they do.
 void Form1::showSoftPictures() {
-    toolbar_->setStandingHint(softPictureWarnings(session_, currentModel()).join(QStringLiteral("  ")));
+    const QStringList warnings = softPictureWarnings(session_, currentModel());
+    toolbar_->setStandingHint(warnings.join(QStringLiteral("  ")));
 }
 
 void Form1::zoneHovered(int slot) {

@@ -48,7 +48,8 @@ public:
                                 QString::number(model) + " \r\n" + modeLines;
         dir_.write("/p.vsm", project.toUtf8());
         QProcess p;
-        p.start(program_, {dir_.path("/p.vsm"), dir_.path("/p.png"), "--dpi", QString::number(kDpi)});
+        p.start(program_,
+                {dir_.path("/p.vsm"), dir_.path("/p.png"), "--dpi", QString::number(kDpi)});
         p.waitForFinished(120000);
         return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError()),
                 QImage(dir_.path("/p.png"))};
