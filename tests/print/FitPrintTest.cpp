@@ -2,6 +2,7 @@
 // Fit modes and the soft-picture note as vessomar-render prints them: a project
 // file with a real picture, the program run as a process, the page it writes.
 #include "model/CoverCatalogue.h"
+#include "print/PainterPrintSurface.h"
 #include "support/PageMeasure.h"
 #include "support/TempAppFolder.h"
 
@@ -158,4 +159,29 @@ TEST(FitPrint, ASoftPictureIsNotedOnStandardErrorAndTheCoverIsMade) {
     EXPECT_EQ(sharp.exit, 0);
     EXPECT_FALSE(sharp.err.contains("pixels per inch")) << sharp.err.toStdString();
     EXPECT_FALSE(sharp.err.contains(QRegularExpression("\\b(59|60)\\b")));
+}
+
+// A fitted picture is sent to the page at the density its own pixels keep, bands
+// included: one-pixel stripes survive the trip.
+TEST(FitPrint, AFittedPictureIsSentAtItsOwnDensity) {
+    QImage stripes(200, 100, QImage::Format_RGB32);
+    for (int y = 0; y < 100; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(stripes.scanLine(y));
+        std::fill(line, line + 200, y % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    }
+    const ComposedPicture fitted = ComposedPicture(stripes).framed(QRect(0, -50, 200, 200));
+    QImage page(300, 300, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.setDotsPerMeterX(10000);  // 10 pixels a millimetre
+    page.setDotsPerMeterY(10000);
+    {
+        PainterPrintSurface surface(&page);
+        ASSERT_TRUE(surface.paintPicture(fitted, MmRect::of(0, 0, 20, 20)));
+        ASSERT_TRUE(surface.endDoc());
+    }
+    int changes = 0;
+    for (int y = 51; y < 149; ++y)
+        changes += (qGray(page.pixel(100, y)) < 128) != (qGray(page.pixel(100, y + 1)) < 128);
+    EXPECT_GT(changes, 90);
+    EXPECT_TRUE(isWhite(page.pixel(100, 20)));
 }
