@@ -44,8 +44,9 @@ QRect ComposedPicture::pixelCrop() const {
     const int top = pixelEdge(crop_.top() * sy);
     const int right = pixelEdge((crop_.left() + crop_.width()) * sx);
     const int bottom = pixelEdge((crop_.top() + crop_.height()) * sy);
-    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top))
-        .intersected(source_.rect());
+    const QRect kept(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    // A frame beyond the source keeps its whole size in kept pixels.
+    return isPadded() ? kept : kept.intersected(source_.rect());
 }
 
 ComposedPicture ComposedPicture::cropped(const QRect& part) const {
@@ -55,6 +56,18 @@ ComposedPicture ComposedPicture::cropped(const QRect& part) const {
     result.crop_ = inPicture.translated(crop_.topLeft());
     for (TitleStroke& s : result.strokes_) s.position -= inPicture.topLeft();
     return result;
+}
+
+ComposedPicture ComposedPicture::framed(const QRect& frame) const {
+    if (isNull() || frame.isEmpty()) return {};
+    ComposedPicture result = *this;
+    result.crop_ = frame.translated(crop_.topLeft());
+    for (TitleStroke& s : result.strokes_) s.position -= frame.topLeft();
+    return result;
+}
+
+bool ComposedPicture::isPadded() const {
+    return !isNull() && !sourceRect().contains(crop_);
 }
 
 ComposedPicture ComposedPicture::withStroke(const TitleStroke& stroke) const {
@@ -93,6 +106,11 @@ void ComposedPicture::paintStrokes(QPainter& painter, const QSize& size) const {
 
 QImage ComposedPicture::render(const QSize& size) const {
     if (isNull() || size.isEmpty()) return {};
+    if (isPadded()) {
+        QImage out = renderPadded(size);
+        applyDiscMask(out);
+        return out;
+    }
     const QRect kept = pixelCrop();
     QImage part = kept == source_.rect() ? source_ : source_.copy(kept);
     // A photo many times the target size is first thinned out to four times it,
@@ -148,6 +166,29 @@ void ComposedPicture::applyDiscMask(QImage& image) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     painter.fillPath(off, Qt::transparent);
+}
+
+// White around the part of the source in use, which is rendered as a picture of
+// its own into its share of the size; the titles go over the whole.
+QImage ComposedPicture::renderPadded(const QSize& size) const {
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    const QRect inside = crop_.intersected(sourceRect()).translated(-crop_.topLeft());
+    if (!inside.isEmpty()) {
+        const double sx = double(size.width()) / width(), sy = double(size.height()) / height();
+        const int left = pixelEdge(inside.left() * sx), top = pixelEdge(inside.top() * sy);
+        const int right = pixelEdge((inside.left() + inside.width()) * sx);
+        const int bottom = pixelEdge((inside.top() + inside.height()) * sy);
+        const QSize share(right - left, bottom - top);
+        if (!share.isEmpty()) {
+            QPainter painter(&out);
+            painter.drawImage(left, top,
+                              cropped(inside).withoutStrokes().withDiscMask({}).render(share));
+        }
+    }
+    QPainter painter(&out);
+    paintStrokes(painter, size);
+    return out;
 }
 
 bool ComposedPicture::operator==(const ComposedPicture& o) const {

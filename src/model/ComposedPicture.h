@@ -67,13 +67,20 @@ public:
     const QImage& source() const { return source_; }
     QSize sourceSize() const { return sourceSize_; }
     QRect crop() const { return crop_; }
-    // The kept pixels that stand for the part in use.
+    // The kept pixels that stand for the part in use; for a part reaching beyond
+    // the source, beyond the kept pixels too.
     QRect pixelCrop() const;
     const QList<TitleStroke>& strokes() const { return strokes_; }
 
     // The part (x, y, w, h) of the picture, in its current pixels; empty when the
     // rectangle lies outside it.
     ComposedPicture cropped(const QRect& part) const;
+    // The frame (x, y, w, h) in its current pixels, which may reach beyond the
+    // picture: what lies outside the source renders white. Titles keep their places
+    // on the picture. Empty for an empty frame.
+    ComposedPicture framed(const QRect& frame) const;
+    // Whether the part in use reaches beyond the source.
+    bool isPadded() const;
     ComposedPicture withStroke(const TitleStroke& stroke) const;
     ComposedPicture withoutStrokes() const;
 
@@ -92,6 +99,9 @@ public:
     bool operator==(const ComposedPicture& other) const;
 
 private:
+    QRect sourceRect() const { return QRect(QPoint(0, 0), sourceSize_); }
+    QImage renderPadded(const QSize& size) const;
+
     QImage source_;
     QSize sourceSize_;
     QRect crop_;

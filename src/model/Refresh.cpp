@@ -7,6 +7,7 @@
 #include "model/CaseKinds.h"
 #include "model/DiscFaceClip.h"
 #include "model/ModelScale.h"
+#include "model/PictureFit.h"
 #include "model/SlimPieces.h"
 #include "model/Templates.h"
 #include "model/TitleDrawing.h"
@@ -21,6 +22,7 @@ void refreshPictures(Session& s) {
     s.preview.image1.picture = s.pictureSlots.master;
     s.preview.image2.picture = s.pictureSlots[2].picture;
     s.preview.image3.picture = s.pictureSlots[3].picture;
+    fitZonePictures(s);
     if (caseKind(s.model.currentModel).slim) cutSlimPieces(s);
     drawTitles(s);
     clipDiscFaces(s);

@@ -10,11 +10,11 @@ namespace vsm {
 
 namespace {
 
-// Cuts one piece of slot 1's master copy; the piece keeps its old picture when
-// the cut fails.
+// Cuts one piece of zone 1's picture; the piece keeps its old picture when the
+// cut fails.
 void cutPiece(Session& s, ZoneControl& zone, const std::function<QRect(int, int)>& part) {
     ImagingEngine& e = s.cutEngine;
-    if (!e.loadPicture(s.pictureSlots.master)) return;
+    if (!e.loadPicture(s.preview.image1.picture)) return;
     const QRect r = part(e.width(), e.height());
     if (e.crop(r.x(), r.y(), r.width(), r.height())) zone.picture = e.getPicture();
 }
@@ -28,13 +28,14 @@ void cutSlimPieces(Session& s) {
     const auto pixels = [b](int w, double mm) {
         return toIntegerHalfEven<int>(w / b * mm).value_or(0);
     };
-    cutPiece(s, s.preview.image4, [&](int w, int h) { return QRect(0, 0, pixels(w, 129.8), h); });
+    cutPiece(s, s.preview.image4,
+             [&](int w, int h) { return QRect(0, 0, pixels(w, kSlimPieceMm), h); });
     cutPiece(s, s.preview.image6, [&](int w, int h) {
-        const int u = pixels(w, 14);
+        const int u = pixels(w, kSlimSpineMm);
         return QRect(toIntegerHalfEven<int>((w - u) / 2.0).value_or(0), 0, u, h);
     });
     cutPiece(s, s.preview.image7, [&](int w, int h) {
-        const int t = pixels(w, 129.8);
+        const int t = pixels(w, kSlimPieceMm);
         return QRect(w - t, 0, t, h);
     });
 }

@@ -6,6 +6,7 @@
 #include "common/Rounding.h"
 #include "common/Units.h"
 #include "model/ModelScale.h"
+#include "model/PictureFit.h"
 #include "model/Refresh.h"
 #include "print/CorrectedJob.h"
 #include "print/CoverPage.h"
@@ -363,6 +364,15 @@ bool parseRenderArguments(const QStringList& args, RenderRequest& r, QString* er
     return true;
 }
 
+namespace {
+
+// A picture that prints soft is worth a note; the cover is made all the same.
+void noteSoftPictures(const Session& s, QStringList* notes) {
+    if (notes) *notes << softPictureWarnings(s, s.model.currentModel);
+}
+
+}  // namespace
+
 int renderCover(const RenderRequest& r, const QString& appFolder, QString* error,
                 PrinterSystem* printers, QStringList* notes) {
     if (r.calibrationPage) return renderCalibrationPage(r, appFolder, error, printers);
@@ -382,6 +392,7 @@ int renderCover(const RenderRequest& r, const QString& appFolder, QString* error
     // The print needs the pictures and the scale, not their places in a window.
     applyModelScaleAtLoadHeight(s);
     refreshPictures(s);
+    noteSoftPictures(s, notes);
     if (!r.printer.isEmpty()) return printOnPrinter(s, r, printers, error, notes);
     const PrintValue cover = printValue(s, s.model.currentModel);
     return renderFile(r, paperOf(s, r), coverDrawing(cover), error);

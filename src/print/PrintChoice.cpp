@@ -180,4 +180,10 @@ void PrintChoice::applyToJob(const QString& copiesText) {
     if (const auto copies = copiesFrom(copiesText)) printers_.setCopies(*copies);
 }
 
+void PrintChoice::warnSoftPictures(const QString& title, const QStringList& warnings) {
+    if (warnings.isEmpty()) return;
+    prompts_.message(messageOwner_, title, warnings.join(QLatin1Char('\n')),
+                     MessagePrompts::Icon::Exclamation);
+}
+
 }  // namespace vsm

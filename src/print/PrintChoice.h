@@ -75,6 +75,9 @@ public:
 
     // Printing: the orientation and the copies go to the job.
     void applyToJob(const QString& copiesText);
+    // Before printing, one message naming every picture that prints soft; none
+    // when there is none.
+    void warnSoftPictures(const QString& title, const QStringList& warnings);
 
 private:
     std::optional<QString> chooseFromText(const QString& text);

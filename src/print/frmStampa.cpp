@@ -2,6 +2,7 @@
 #include "print/frmStampa.h"
 
 #include "model/Session.h"
+#include "model/PictureFit.h"
 #include "settings/InterfaceSound.h"
 #include "widgets/BusyPointer.h"
 #include "widgets/PictureButtons.h"
@@ -285,6 +286,8 @@ void frmStampa::buttonClicked(int index) {
 }
 
 void frmStampa::print() {
+    choice_.warnSoftPictures(dialogTitle(session_.uiText[137]),
+                             softPictureWarnings(session_, session_.model.currentModel));
     const QString caption = windowTitle();
     setWindowTitle(QStringLiteral("Stampa in corso..."));
     {

@@ -16,6 +16,15 @@ QImage blankPicture() {
     return blank;
 }
 
+std::optional<FitMode> fitModeFromNumber(qint64 number) {
+    switch (number) {
+        case 0: return FitMode::Stretch;
+        case 1: return FitMode::Fill;
+        case 2: return FitMode::Fit;
+        default: return std::nullopt;
+    }
+}
+
 void PictureSlots::put(int number, const ComposedPicture& picture, const QString& path) {
     (*this)[number].picture = picture;
     (*this)[number].path = path;

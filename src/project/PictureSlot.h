@@ -6,17 +6,27 @@
 #include <QImage>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace vsm {
 
 // The plain white picture a slot shows when it holds no file.
 QImage blankPicture();
 
-// One of the three picture slots: the picture as loaded and the file it came
-// from (empty when the slot shows the blank picture).
+// How a slot's picture meets the shape of its zone: stretched to it, scaled to
+// cover it and cut centred, or scaled to lie inside it on white.
+enum class FitMode { Stretch = 0, Fill = 1, Fit = 2 };
+
+// The mode a stored number names; nothing for any other number.
+std::optional<FitMode> fitModeFromNumber(qint64 number);
+
+// One of the three picture slots: the picture as loaded, the file it came from
+// (empty when the slot shows the blank picture) and how it fits its zone. Putting
+// another picture in keeps the mode.
 struct PictureSlot {
     ComposedPicture picture = ComposedPicture(blankPicture());
     QString path;
+    FitMode mode = FitMode::Stretch;
 };
 
 // The three slots; slot 1 also keeps a master copy, the picture without titles,

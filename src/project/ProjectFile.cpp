@@ -113,6 +113,26 @@ bool restoreSwitches(Session& s, LineReader& in, QString* error) {
     return true;
 }
 
+bool anyFitted(const Session& s) {
+    for (int slot = 1; slot <= 3; ++slot)
+        if (s.pictureSlots[slot].mode != FitMode::Stretch) return true;
+    return false;
+}
+
+// Lines 16 to 18; a missing or unreadable one leaves its slot stretched.
+void restoreFitModes(Session& s, const QStringList& fileLines) {
+    for (int slot = 1; slot <= 3; ++slot) {
+        const int line = kLines + slot - 1;
+        std::optional<FitMode> mode;
+        if (line < fileLines.size()) {
+            bool ok = false;
+            const qint64 number = fileLines[line].trimmed().toLongLong(&ok);
+            if (ok) mode = fitModeFromNumber(number);
+        }
+        s.pictureSlots[slot].mode = mode.value_or(FitMode::Stretch);
+    }
+}
+
 }  // namespace
 
 QString numberItem(qint64 value) {
@@ -122,7 +142,7 @@ QString numberItem(qint64 value) {
 
 QStringList lines(const Session& s, int currentModel) {
     const TitleSettings& t = s.titles;
-    return {s.pictureSlots[1].path,
+    QStringList result{s.pictureSlots[1].path,
             s.pictureSlots[2].path,
             s.pictureSlots[3].path,
             numberItem(s.outlineOn ? 1 : 0),
@@ -137,6 +157,10 @@ QStringList lines(const Session& s, int currentModel) {
             numberItem(s.model.coverTitleOn),
             numberItem(s.model.spineTitleOn),
             numberItem(currentModel)};
+    if (anyFitted(s))
+        for (int slot = 1; slot <= 3; ++slot)
+            result << numberItem(static_cast<int>(s.pictureSlots[slot].mode));
+    return result;
 }
 
 bool WriteProject(const Session& s, int currentModel, const QString& path, QString* error) {
@@ -180,6 +204,7 @@ ReadOutcome readLinesInto(Session& s, const QStringList& fileLines, const QSize&
                             .arg(model->trimmed().left(40));
         return outcome;
     }
+    restoreFitModes(s, fileLines);
     outcome.ok = true;
     outcome.currentModel = *index;
     return outcome;

@@ -12,12 +12,15 @@ struct Session;
 
 // A project file keeps one composition in 15 lines: the three picture paths, the
 // outline switch, the two titles with their font, size, styles and colour, the two
-// title switches and the model. Pictures are stored by path only.
+// title switches and the model. Pictures are stored by path only. Optional lines
+// 16 to 18 hold the slots' fit modes, written only when one of them is not
+// Stretch, so a composition that never uses them keeps its 15 lines.
 namespace ProjectFile {
 
 constexpr int kLines = 15;
+constexpr int kLinesWithModes = 18;
 
-// The 15 lines for the session's composition with the given model selection.
+// The lines for the session's composition with the given model selection.
 QStringList lines(const Session& session, int currentModel);
 
 // Writes the file atomically; on failure error says why.

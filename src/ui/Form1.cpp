@@ -3,6 +3,7 @@
 
 #include "common/Version.h"
 #include "platform/PrintSurface.h"
+#include "model/PictureFit.h"
 
 #include "print/CorrectedJob.h"
 #include "print/SessionPrintValue.h"
@@ -24,6 +25,7 @@
 #include "widgets/PlaceControl.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -213,9 +215,65 @@ void Form1::wireCommands() {
     for (ZoneView* zone : {image1_, image2_, image3_, image4_, image6_, image7_, image8_}) {
         const int slot = slotOfZone(zone->objectName());
         connect(zone, &ZoneView::clicked, this, [p, slot] { p->ChoosePicture(slot); });
-        connect(zone, &ZoneView::hovered, this,
-                [p, slot] { p->setDropTargetSlot(QString::number(slot)); });
+        connect(zone, &ZoneView::hovered, this, [this, p, slot] {
+            p->setDropTargetSlot(QString::number(slot));
+            zoneHovered(slot);
+        });
+        zone->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(zone, &QWidget::customContextMenuRequested, this, [this, zone, slot](QPoint at) {
+            openZoneMenu(slot, zone->mapToGlobal(at));
+        });
     }
+}
+
+// Three exclusive entries, one per mode, each carrying its mode.
+void Form1::buildFitMenu(QMenu* menu, int slot) {
+    auto* group = new QActionGroup(menu);
+    for (const FitMode mode : kFitModes) {
+        QAction* entry = menu->addAction(fitModeCaption(session_.uiText, mode));
+        entry->setObjectName(QStringLiteral("mnuFitMode%1").arg(int(mode)));
+        entry->setCheckable(true);
+        entry->setChecked(session_.pictureSlots[slot].mode == mode);
+        entry->setActionGroup(group);
+        connect(entry, &QAction::triggered, this,
+                [this, slot, mode] { chooseFitMode(slot, mode); });
+    }
+}
+
+void Form1::openZoneMenu(int slot, const QPoint& at) {
+    if (zoneMenu_) {
+        zoneMenu_->setObjectName(QString());
+        zoneMenu_->deleteLater();
+    }
+    zoneMenu_ = new QMenu(this);
+    zoneMenu_->setObjectName(QStringLiteral("mnuZoneFit"));
+    buildFitMenu(zoneMenu_, slot);
+    zoneMenu_->popup(at);
+}
+
+void Form1::chooseFitMode(int slot, FitMode mode) {
+    if (setFitMode(session_, slot, mode)) Combo1_Click();
+    showFitModes();
+    zoneHovered(slot);
+}
+
+void Form1::showFitModes() {
+    for (int slot = 1; slot <= 3; ++slot) {
+        const QList<QAction*> entries = fitMenus_[size_t(slot - 1)]->actions();
+        for (int i = 0; i < entries.size(); ++i)
+            entries[i]->setChecked(session_.pictureSlots[slot].mode == kFitModes[i]);
+    }
+}
+
+// The hint line keeps saying which pictures print soft while they do.
+void Form1::showSoftPictures() {
+    const QStringList warnings = softPictureWarnings(session_, currentModel());
+    toolbar_->setStandingHint(warnings.join(QStringLiteral("  ")));
+}
+
+void Form1::zoneHovered(int slot) {
+    for (const SoftPicture& soft : softPictures(session_, currentModel()))
+        if (soft.slot == slot) label1_->setText(softPictureWarning(session_.uiText, soft));
 }
 
 void Form1::openPrintDialog() {
@@ -389,6 +447,8 @@ void Form1::Combo1_Click() {
     session_.model.currentModel = combo1_->currentIndex();
     refreshPreview(session_, innerSize());
     showPreview();
+    showSoftPictures();
+    showFitModes();
 }
 
 void Form1::showPreview() {
@@ -434,6 +494,13 @@ void Form1::ApplyLanguage() {
         else if (auto* label = findChild<QLabel*>(name)) label->setText(caption);
     }
     text1_->setPlaceholderText(stripAmpersands(session_.uiText[92]));
+    for (int slot = 1; slot <= 3; ++slot) {
+        QMenu* menu = fitMenus_[size_t(slot - 1)];
+        menu->setTitle(fitMenuCaption(session_.uiText, slot));
+        const QList<QAction*> entries = menu->actions();
+        for (int i = 0; i < entries.size(); ++i)
+            entries[i]->setText(fitModeCaption(session_.uiText, kFitModes[i]));
+    }
 }
 
 void Form1::fillModelList() {
@@ -588,6 +655,12 @@ void Form1::buildMenus() {
     addEntry(file, QStringLiteral("mnuFileApri"));
     addEntry(file, QStringLiteral("mnuImg2"));
     addEntry(file, QStringLiteral("mnuImg3"));
+    for (int slot = 1; slot <= 3; ++slot) {
+        QMenu* menu = file->addMenu(QString());
+        menu->setObjectName(QStringLiteral("mnuFitSlot%1").arg(slot));
+        buildFitMenu(menu, slot);
+        fitMenus_[size_t(slot - 1)] = menu;
+    }
     addSeparator(file, QStringLiteral("sep2"));
     addEntry(file, QStringLiteral("mnuFileStampa"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));

@@ -99,6 +99,10 @@ public:
     // Shows the titles and switches of the composition on the window's controls.
     void showComposition();
 
+    // A slot's fit mode, from a zone's context menu or the File menu: the preview
+    // follows at once.
+    void chooseFitMode(int slot, FitMode mode);
+
     ProjectCommands& projectCommands() { return *projectCommands_; }
     Session& session() { return session_; }
     const Session& session() const { return session_; }
@@ -137,6 +141,11 @@ private:
     void setDropTargetFrom(QWidget* under);
     bool routeTitleBoxFileDrag(QEvent* event);
     void SalvaOpzioni();
+    void buildFitMenu(QMenu* menu, int slot);
+    void showFitModes();
+    void showSoftPictures();
+    void zoneHovered(int slot);
+    void openZoneMenu(int slot, const QPoint& at);
 
     // The load steps, one function each, in the order load() runs them.
     void registerDropTarget();
@@ -186,6 +195,8 @@ private:
     Toolbar* toolbar_ = nullptr;
     QMenu* coverSearchMenu_ = nullptr;
     QList<QAction*> formatEntries_;
+    std::array<QMenu*, 3> fitMenus_{};  // File > the shape of pictures 1 to 3
+    QMenu* zoneMenu_ = nullptr;         // a zone's context menu, made when it opens
 };
 
 }  // namespace vsm

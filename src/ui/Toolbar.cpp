@@ -93,8 +93,17 @@ void Toolbar::LowerToolbarButtons(int except) {
 }
 
 void Toolbar::backgroundMoved() {
-    if (hintLine_->text() != defaultHint_) hintLine_->setText(defaultHint_);
+    const QString& rest = standingHint_.isEmpty() ? defaultHint_ : standingHint_;
+    if (hintLine_->text() != rest) hintLine_->setText(rest);
     LowerToolbarButtons(-1);
+}
+
+void Toolbar::setStandingHint(const QString& hint) {
+    if (hint == standingHint_) return;
+    const bool showing = !standingHint_.isEmpty() && hintLine_->text() == standingHint_;
+    standingHint_ = hint;
+    if (!hint.isEmpty()) hintLine_->setText(hint);
+    else if (showing) hintLine_->setText(defaultHint_);
 }
 
 void Toolbar::outlineSwitchHovered(const QString& outlineHint) {

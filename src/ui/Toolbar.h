@@ -40,6 +40,9 @@ public:
     // Lowers every raised button but `except` (-1 for none).
     void LowerToolbarButtons(int except);
     void backgroundMoved();
+    // A hint that stands while its cause lasts: the background shows it instead of
+    // the default hint, and it shows at once. Empty: none.
+    void setStandingHint(const QString& hint);
     void outlineSwitchHovered(const QString& outlineHint);
     void modelLabelHovered(const QString& modelHint);
 
@@ -63,6 +66,7 @@ private:
     std::array<QString, 11> hoverText_{};
     QString openHint_;    // text 106
     QString defaultHint_; // text 14
+    QString standingHint_;
 };
 
 }  // namespace vsm

@@ -40,7 +40,8 @@ TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
     test::MainWindow w(start);
     Form1& form = w.form;
     const test::TempAppFolder& dir = w.dir;
-    const QImage white = test::solidPicture(1200, 900, Qt::white);
+    // Large enough to print sharp on every model here, so no message comes up.
+    const QImage white = test::solidPicture(2400, 1800, Qt::white);
     for (int n = 1; n <= 3; ++n) form.session().pictureSlots.put(n, white, dir.path("/white.jpg"));
     form.session().outlineOn = true;
     PrintDialogState state;
