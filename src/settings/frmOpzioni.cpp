@@ -40,21 +40,21 @@ const TwipsRect kLabel6 = TwipsRect::of(2640, 2940, 1200, 255),
                 kLabel7 = TwipsRect::of(3960, 2940, 1200, 255);
 constexpr int kFirstRowTop = 1290, kRowStep = 420, kLeftColumn = 2640, kRightColumn = 3960;
 constexpr int kFieldWidth = 1200, kFieldHeight = 315, kSizeRowTop = 3240;
-const TwipsRect kCheck1 = TwipsRect::of(240, 4380, 255, 255),
-                kLabel8 = TwipsRect::of(555, 4380, 2100, 255);
-const TwipsRect kImage1[2] = {TwipsRect::of(3060, 4200, 720, 720),
-                              TwipsRect::of(4380, 4200, 720, 720)};
-const TwipsRect kLabel1[2] = {TwipsRect::of(2820, 4980, 1200, 255),
-                              TwipsRect::of(4140, 4980, 1200, 255)};
-
-// The output options, below the buttons.
-const TwipsRect kOutputTitle = TwipsRect::of(240, 5400, 4920, 255);
-const TwipsRect kBleedLabel = TwipsRect::of(240, 5760, 2280, 255),
-                kBleed = TwipsRect::of(2640, 5730, 1200, 315);
-const TwipsRect kCropMarks = TwipsRect::of(240, 6150, 4920, 285);
-const TwipsRect kClipDiscs = TwipsRect::of(240, 6510, 4920, 285);
-const TwipsRect kHoleLabel = TwipsRect::of(555, 6840, 1965, 255),
-                kHole = TwipsRect::of(2640, 6810, 1200, 315);
+// The output options, then the sound switch and the buttons at the foot.
+const TwipsRect kOutputTitle = TwipsRect::of(240, 4200, 4920, 255);
+const TwipsRect kBleedLabel = TwipsRect::of(240, 4560, 2280, 255),
+                kBleed = TwipsRect::of(2640, 4530, 1200, 315);
+const TwipsRect kCropMarks = TwipsRect::of(240, 4950, 4920, 285);
+const TwipsRect kClipDiscs = TwipsRect::of(240, 5310, 4920, 285);
+const TwipsRect kHoleLabel = TwipsRect::of(555, 5640, 1965, 255),
+                kHole = TwipsRect::of(2640, 5610, 1200, 315);
+constexpr int kFootTop = 6060;
+const TwipsRect kCheck1 = TwipsRect::of(240, kFootTop + 180, 255, 255),
+                kLabel8 = TwipsRect::of(555, kFootTop + 180, 2100, 255);
+const TwipsRect kImage1[2] = {TwipsRect::of(3060, kFootTop, 720, 720),
+                              TwipsRect::of(4380, kFootTop, 720, 720)};
+const TwipsRect kLabel1[2] = {TwipsRect::of(2820, kFootTop + 780, 1200, 255),
+                              TwipsRect::of(4140, kFootTop + 780, 1200, 255)};
 
 TwipsRect fieldRect(int column, int top) {
     return TwipsRect::of(column, top, kFieldWidth, kFieldHeight);
