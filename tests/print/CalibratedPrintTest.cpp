@@ -6,6 +6,7 @@
 #include "print/BatchRender.h"
 #include "print/PainterPrintSurface.h"
 #include "support/CupsPdfOutput.h"
+#include "support/OutlineExpectations.h"
 #include "support/PageMeasure.h"
 #include "support/Pictures.h"
 #include "support/TempAppFolder.h"
@@ -91,15 +92,9 @@ struct CalibratedPrint : ::testing::Test {
         const QPointF origin =
             printers.printer().pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
         ASSERT_GT(origin.x(), 1.0) << "the queue's driver declares hardware margins";
-        for (const test::ExpectedOutline& e : test::expectedOutlines(catalogue, model)) {
-            const test::ExpectedOutline near{corrected(e.mm, c), e.circle};
-            const auto measured = test::measureOutline(page, kDpi, near, origin);
-            ASSERT_TRUE(measured.has_value()) << e.mm.x() << "," << e.mm.y();
-            const test::OutlineError err = test::outlineError(*measured, near.mm.translated(origin));
-            EXPECT_LE(err.position, 0.1) << "zone at " << e.mm.x() << "," << e.mm.y()
-                                         << " measured " << measured->x() << "," << measured->y();
-            EXPECT_LE(err.size, 0.1) << "zone at " << e.mm.x() << "," << e.mm.y();
-        }
+        std::vector<test::ExpectedOutline> expected = test::expectedOutlines(catalogue, model);
+        for (test::ExpectedOutline& e : expected) e.mm = corrected(e.mm, c);
+        test::expectOutlinesAt(page, kDpi, expected, origin);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "print/frmStampa.h"
 #include "support/CupsPdfOutput.h"
 #include "support/MainWindow.h"
+#include "support/OutlineExpectations.h"
 #include "support/PageMeasure.h"
 #include "support/WidgetEvents.h"
 
@@ -87,13 +88,7 @@ TEST(CupsEndToEnd, CoversPrintAtTheirCataloguePositions) {
         EXPECT_EQ(page.width() < page.height(), portrait);
         // Positions are from the printable area's corner, which the queue sets.
         const QPointF origin = printers.printer().pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
-        for (const test::ExpectedOutline& e : test::expectedOutlines(form.session().catalogue, model)) {
-            const auto measured = test::measureOutline(page, kDpi, e, origin);
-            ASSERT_TRUE(measured.has_value()) << e.mm.x() << "," << e.mm.y();
-            const test::OutlineError err = test::outlineError(*measured, e.mm.translated(origin));
-            EXPECT_LE(err.position, 0.1) << "zone at " << e.mm.x() << "," << e.mm.y()
-                                         << " measured " << measured->x() << "," << measured->y();
-            EXPECT_LE(err.size, 0.1) << "zone at " << e.mm.x() << "," << e.mm.y();
-        }
+        test::expectOutlinesAt(page, kDpi, test::expectedOutlines(form.session().catalogue, model),
+                               origin);
     }
 }

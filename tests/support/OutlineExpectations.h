@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "support/PageMeasure.h"
+
+#include <gtest/gtest.h>
+
+namespace vsm::test {
+
+// Every expected outline is found on the page, within toleranceMm of where it
+// should be in place and in size; expected places are from the printable area's
+// corner, which lies at originMm on the page.
+inline void expectOutlinesAt(const QImage& page, double dpi,
+                             const std::vector<ExpectedOutline>& expected, QPointF originMm,
+                             double toleranceMm = 0.1) {
+    for (const ExpectedOutline& e : expected) {
+        const auto measured = measureOutline(page, dpi, e, originMm);
+        if (!measured) {
+            ADD_FAILURE() << "no outline found near " << e.mm.x() << "," << e.mm.y();
+            continue;
+        }
+        const OutlineError err = outlineError(*measured, e.mm.translated(originMm));
+        EXPECT_LE(err.position, toleranceMm) << "zone at " << e.mm.x() << "," << e.mm.y()
+                                             << " measured " << measured->x() << ","
+                                             << measured->y();
+        EXPECT_LE(err.size, toleranceMm) << "zone at " << e.mm.x() << "," << e.mm.y();
+    }
+}
+
+}  // namespace vsm::test
