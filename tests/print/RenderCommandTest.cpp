@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vessomar-render's command line: help, the calibration page and printing on a queue.
+#include "support/CupsPdfOutput.h"
+#include "support/PageMeasure.h"
 #include "support/TempAppFolder.h"
 
 #include <gtest/gtest.h>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
@@ -41,6 +48,23 @@ std::vector<double> runs(const QImage& page, double dpi, bool alongX, double atM
         }
     }
     return centres;
+}
+
+// Whether cups-pdf writes a cover on Letter paper (85 x 110 pixels at 10 dpi) after
+// start. Through a PostScript driver cups-pdf names the file after the title
+// alone, which other tests' covers share, so the page size tells ours apart.
+bool letterCoverSince(const QDateTime& start) {
+    QDeadlineTimer deadline(60000);
+    while (!deadline.hasExpired()) {
+        const QDir folder(test::cupsPdfFolder());
+        for (const QFileInfo& pdf : folder.entryInfoList({QStringLiteral("Vessomar_cover*.pdf")})) {
+            if (pdf.lastModified() < start) continue;
+            QThread::msleep(500);  // let the backend finish writing
+            if (test::rasterisePdf(pdf.filePath(), 10).size() == QSize(85, 110)) return true;
+        }
+        QThread::msleep(200);
+    }
+    return false;
 }
 
 }  // namespace
@@ -124,4 +148,29 @@ TEST(RenderCommand, PrintingReportsTheJobOrTheRefusal) {
     EXPECT_EQ(refused.exit, 3);
     EXPECT_TRUE(refused.err.contains("refused")) << refused.err.toStdString();
     EXPECT_TRUE(refused.out.isEmpty()) << refused.out.toStdString();
+}
+
+// A queue whose driver offers no A4 prints the cover on its own paper, at true
+// size, and says which. tools/start-cups.sh makes Vessomar-Letter-Only.
+TEST(RenderCommand, AQueueWithoutA4PrintsOnItsDefaultPaperAndSaysSo) {
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-a")});
+    lpstat.waitForFinished(10000);
+    if (!QString::fromLocal8Bit(lpstat.readAllStandardOutput()).contains("Vessomar-Letter-Only "))
+        GTEST_SKIP() << "no CUPS scheduler with the test queues (tools/start-cups.sh)";
+
+    test::TempAppFolder dir;
+    const QString project = dir.path("/cd.vsm");
+    QFile file(project);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\r\n\r\n\r\n 1 \r\n\r\n\r\nLiberation Sans\r\n14\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+               " 0 \r\n 0 \r\n 3 \r\n");
+    file.close();
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
+    const Outcome r = render({project, "--printer", "Vessomar-Letter-Only"});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("A4") && r.err.contains("Letter")) << r.err.toStdString();
+    EXPECT_TRUE(QRegularExpression("^job Vessomar-Letter-Only-\\d+\\s*$").match(r.out).hasMatch())
+        << r.out.toStdString();
+    EXPECT_TRUE(letterCoverSince(start)) << "no Letter page from cups-pdf";
 }
