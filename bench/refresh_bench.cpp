@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Typing a cover title runs the whole refresh at every keystroke. This measures
 // it with three 12-megapixel photos in the slots and, in the same run, with the
-// blank pictures, on a disc-face model with three zones and a slim model.
+// blank pictures, and with the photos filled and fitted to their zones, on a
+// disc-face model with three zones and a slim model.
 //
 //   bench_refresh --generate DIR     writes the photos (a separate process, so
 //                                    that making them does not count as memory)
 //   bench_refresh DIR                measures
 #include "BenchSupport.h"
+#include "model/PictureFit.h"
 #include "project/PictureLoader.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
@@ -87,17 +89,26 @@ int main(int argc, char** argv) {
     }
     typeOnBothModels(form);  // first pass makes the display copies once
     const std::vector<double> photos = typeOnBothModels(form);
+    // The same photos cut to their zones and laid inside them.
+    setFitMode(form.session(), 1, FitMode::Fill);
+    for (int n = 2; n <= 3; ++n) setFitMode(form.session(), n, FitMode::Fit);
+    typeOnBothModels(form);
+    const std::vector<double> fitted = typeOnBothModels(form);
 
     const double photoMedian = bench::median(photos), blankMedian = bench::median(blank);
     std::printf("keystrokes per run: %zu (models 14 and 20)\n", photos.size());
     std::printf("photos: median %.2f ms, p95 %.2f ms; blank: median %.2f ms, p95 %.2f ms\n",
                 photoMedian, bench::percentile(photos, 95), blankMedian,
                 bench::percentile(blank, 95));
+    std::printf("fitted photos (Fill, Fit, Fit): median %.2f ms, p95 %.2f ms\n",
+                bench::median(fitted), bench::percentile(fitted, 95));
     std::printf("decoded pictures %.0f MB; memory budget %.0f MB\n", decodedMb,
                 2.5 * decodedMb + 150);
     std::printf("bench refresh: median_ms=%.2f p95_ms=%.2f blank_median_ms=%.2f "
-                "blank_p95_ms=%.2f ratio=%.2f peak_mb=%.0f\n",
+                "blank_p95_ms=%.2f ratio=%.2f fitted_median_ms=%.2f fitted_p95_ms=%.2f "
+                "peak_mb=%.0f\n",
                 photoMedian, bench::percentile(photos, 95), blankMedian,
-                bench::percentile(blank, 95), photoMedian / blankMedian, bench::peakMegabytes());
+                bench::percentile(blank, 95), photoMedian / blankMedian, bench::median(fitted),
+                bench::percentile(fitted, 95), bench::peakMegabytes());
     return 0;
 }
