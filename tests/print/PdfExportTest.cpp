@@ -7,6 +7,7 @@
 #include "support/PageMeasure.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QDir>
 #include <QPainter>
 #include <QProcess>
@@ -100,6 +101,36 @@ TEST(PdfExport, SameZoneGeometryAsVessomarRender) {
             EXPECT_LE(off.position, 0.1) << "zone at " << e.mm.x() << "," << e.mm.y();
             EXPECT_LE(off.size, 0.1) << "zone at " << e.mm.x() << "," << e.mm.y();
         }
+    }
+}
+
+// The exported page follows the cutting options: the pictures bleed past the trim
+// and crop marks stand at the corners, as they do on a print.
+TEST(PdfExport, FollowsTheCuttingOptions) {
+    ExportWindow w;
+    for (const char* name : {"/front.png", "/back.png"})
+        test::solidPicture(800, 600, QColor(128, 128, 128)).save(w.dir.path(name));
+    constexpr double kAt = 300;
+    const auto grey = [&](const QImage& page, double xMm, double yMm) {
+        return qGray(page.pixel(int(xMm * kAt / 25.4), int(yMm * kAt / 25.4)));
+    };
+    // Model 3's front card: trim from (40, 10), 121 mm wide.
+    for (const bool cutting : {false, true}) {
+        SCOPED_TRACE(cutting);
+        w.form.session().output.bleedMm = cutting ? 3 : 0;
+        w.form.session().output.cropMarks = cutting;
+        w.form.projectCommands().OpenProject(w.project(3));
+        const QString pdf = w.dir.path(cutting ? "/cutting.pdf" : "/plain.pdf");
+        w.exportTo(pdf);
+        const QImage page = test::rasterisePdf(pdf, kAt);
+        ASSERT_FALSE(page.isNull());
+        EXPECT_EQ(grey(page, 38.5, 70) < 200, cutting) << "the picture 1.5 mm left of the trim";
+        EXPECT_GT(grey(page, 36, 70), 240) << "nothing beyond the bleed";
+        int darkest = 255;  // the top-left corner's mark, along the top trim line
+        for (int dy = -2; dy <= 2; ++dy)
+            darkest = std::min(darkest, qGray(page.pixel(int(32.5 * kAt / 25.4),
+                                                         int(10 * kAt / 25.4) + dy)));
+        EXPECT_EQ(darkest < 128, cutting) << "crop mark at 32.5 mm, darkest " << darkest;
     }
 }
 
