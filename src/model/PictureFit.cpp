@@ -16,12 +16,18 @@ namespace vsm {
 
 namespace {
 
+// A side at least one pixel long and within what a pixel count holds, whatever
+// sizes a hand-edited catalogue gives a zone.
+int side(double pixels) {
+    constexpr double kLongest = 1 << 24;
+    return pixelEdge(std::clamp(pixels, 1.0, kLongest));
+}
+
 // The picture's own width and height for the zone's shape, keeping one side.
 QSize sizeForShape(QSize picture, double shape, bool cover) {
     const bool wider = double(picture.width()) / picture.height() > shape;
-    if (wider == cover)
-        return {std::max(1, pixelEdge(picture.height() * shape)), picture.height()};
-    return {picture.width(), std::max(1, pixelEdge(picture.width() / shape))};
+    if (wider == cover) return {side(picture.height() * shape), picture.height()};
+    return {picture.width(), side(picture.width() / shape)};
 }
 
 QRect centredIn(QSize outer, QSize inner) {

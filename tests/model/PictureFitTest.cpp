@@ -73,6 +73,17 @@ TEST(FittedPicture, FillCutsCentredAndFitFramesCentredOnWhite) {
     const QSizeF wide(240, 60);
     EXPECT_EQ(fittedPicture(picture, FitMode::Fill, wide).crop(), QRect(0, 100, 400, 100));
     EXPECT_EQ(fittedPicture(picture, FitMode::Fit, wide).crop(), QRect(-400, 0, 1200, 300));
+
+    // A hand-edited catalogue can give a zone any shape: a frame never outgrows a
+    // pixel count, and the picture still renders.
+    const ComposedPicture huge(test::solidPicture(600, 10, Qt::gray), QSize(600000, 10000));
+    for (const FitMode mode : {FitMode::Fill, FitMode::Fit}) {
+        const ComposedPicture thin = fittedPicture(huge, mode, QSizeF(1, 32767));
+        ASSERT_FALSE(thin.isNull()) << int(mode);
+        EXPECT_GT(thin.width(), 0);
+        EXPECT_GT(thin.height(), 0);
+        EXPECT_FALSE(thin.render(QSize(4, 400)).isNull()) << int(mode);
+    }
 }
 
 // The zones hold the fitted pictures before the titles are drawn: the cover title
