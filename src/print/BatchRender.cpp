@@ -84,8 +84,8 @@ void readOutputOptions(Session& s, const RenderRequest& r, QStringList* notes) {
     s.readOutputOptions(notes);
     OutputOptions& o = s.output;
     if (r.bleedMm) o.bleedMm = *r.bleedMm;
-    if (r.cropMarks) o.cropMarks = true;
-    if (r.clipDiscs) o.clipDiscs = true;
+    if (r.cropMarks) o.cropMarks = *r.cropMarks;
+    if (r.clipDiscs) o.clipDiscs = *r.clipDiscs;
     if (r.holeMm) o.holeMm = *r.holeMm;
 }
 
@@ -222,7 +222,9 @@ struct Options {
     QCommandLineOption orientation{QStringLiteral("orientation"), QStringLiteral("With --printer: portrait or landscape (default: the case model's)."), QStringLiteral("portrait|landscape")};
     QCommandLineOption bleed{QStringLiteral("bleed"), QStringLiteral("Print each picture MM (0-5) past its trim line, for cutting; default: Output.ini's."), QStringLiteral("MM")};
     QCommandLineOption cropMarks{QStringLiteral("crop-marks"), QStringLiteral("Draw crop marks at every zone's trim corners.")};
+    QCommandLineOption noCropMarks{QStringLiteral("no-crop-marks"), QStringLiteral("Draw no crop marks, whatever Output.ini says.")};
     QCommandLineOption clipDiscs{QStringLiteral("clip-discs"), QStringLiteral("Print disc faces only on the disc, the centre hole left white.")};
+    QCommandLineOption noClipDiscs{QStringLiteral("no-clip-discs"), QStringLiteral("Print disc faces whole, whatever Output.ini says.")};
     QCommandLineOption hole{QStringLiteral("hole"), QStringLiteral("With disc clipping: the centre hole's diameter, MM (15-46, default: Output.ini's, else 41)."), QStringLiteral("MM")};
     QCommandLineOption calibration{QStringLiteral("calibration-page"), QStringLiteral("Write or print the printer calibration page instead of a cover; takes no project.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
@@ -240,7 +242,8 @@ struct Options {
             "be written, a print step failed or the printer refused the job."));
         p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         for (const QCommandLineOption* o :
-             {&model, &outline, &bleed, &cropMarks, &clipDiscs, &hole, &dpi, &margins, &printer,
+             {&model, &outline, &bleed, &cropMarks, &noCropMarks, &clipDiscs, &noClipDiscs, &hole,
+              &dpi, &margins, &printer,
               &copies, &quality, &orientation, &calibration, &help, &version})
             p.addOption(*o);
         p.addPositionalArgument(QStringLiteral("PROJECT.vsm"), QStringLiteral("The project to print."));
@@ -272,11 +275,23 @@ bool outputMm(const QCommandLineParser& p, const QCommandLineOption& o,
     return true;
 }
 
+// A switch and its "no-" twin: on, off or Output.ini's; error when both are given.
+bool switchOption(const QCommandLineParser& p, const QCommandLineOption& on,
+                  const QCommandLineOption& off, std::optional<bool>& out, QString* error) {
+    if (p.isSet(on) && p.isSet(off)) {
+        *error = QStringLiteral("--%1 and --%2 cannot both be given")
+                     .arg(on.names().constLast(), off.names().constLast());
+        return false;
+    }
+    if (p.isSet(on) || p.isSet(off)) out = p.isSet(on);
+    return true;
+}
+
 bool parseOutputOptions(const QCommandLineParser& p, const Options& o, RenderRequest& r,
                         QString* error) {
-    r.cropMarks = p.isSet(o.cropMarks);
-    r.clipDiscs = p.isSet(o.clipDiscs);
-    return outputMm(p, o.bleed, &OutputOptions::bleedProblem, r.bleedMm, error) &&
+    return switchOption(p, o.cropMarks, o.noCropMarks, r.cropMarks, error) &&
+           switchOption(p, o.clipDiscs, o.noClipDiscs, r.clipDiscs, error) &&
+           outputMm(p, o.bleed, &OutputOptions::bleedProblem, r.bleedMm, error) &&
            outputMm(p, o.hole, &OutputOptions::holeProblem, r.holeMm, error);
 }
 

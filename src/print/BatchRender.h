@@ -29,8 +29,8 @@ struct RenderRequest {
     bool calibrationPage = false;
     // Over Output.ini's choices: the bleed, crop marks, disc clipping and hole.
     std::optional<double> bleedMm;
-    bool cropMarks = false;
-    bool clipDiscs = false;
+    std::optional<bool> cropMarks;  // --crop-marks or --no-crop-marks
+    std::optional<bool> clipDiscs;  // --clip-discs or --no-clip-discs
     std::optional<double> holeMm;
     bool help = false;
     bool version = false;

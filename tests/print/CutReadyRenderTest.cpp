@@ -193,7 +193,8 @@ TEST_F(CutRender, TheHelpNamesTheOptions) {
     p.start(dir.path("/vessomar-render"), {"--help"});
     p.waitForFinished(60000);
     const QString help = QString::fromLocal8Bit(p.readAllStandardOutput());
-    for (const char* option : {"--bleed", "--crop-marks", "--clip-discs", "--hole", "Output.ini"})
+    for (const char* option : {"--bleed", "--crop-marks", "--no-crop-marks", "--clip-discs",
+                               "--no-clip-discs", "--hole", "Output.ini"})
         EXPECT_TRUE(help.contains(option)) << option;
 }
 
@@ -208,6 +209,10 @@ TEST_F(CutRender, OutputIniAndTheCommandLine) {
     EXPECT_LT(darkest(page, trim.topLeft() - QPointF(6.5, 0)), 160);
     page = render(3, {"--bleed", "0"});
     EXPECT_NEAR(greyPast(page, trim, 1), 0, 0.1);
+    EXPECT_LT(darkest(page, trim.topLeft() - QPointF(4.5, 0)), 160) << "the file's crop marks";
+    page = render(3, {"--no-crop-marks"});
+    EXPECT_NEAR(greyPast(page, trim, 1), 2.0, 0.1);
+    EXPECT_GT(darkest(page, trim.topLeft() - QPointF(6.5, 0)), 240) << "no crop marks";
 
     dir.write("/Files/Output.ini", "Bleed=9\r\n");
     page = render(3, {});
@@ -220,7 +225,8 @@ TEST_F(CutRender, OutputIniAndTheCommandLine) {
         const char* says;
     } wrong[] = {{{"--bleed", "5.5"}, "--bleed: the bleed 5.5 mm is outside 0–5 mm"},
                  {{"--bleed", "thin"}, "--bleed needs a number"},
-                 {{"--hole", "12"}, "--hole: the hole diameter 12 mm is outside 15–46 mm"}};
+                 {{"--hole", "12"}, "--hole: the hole diameter 12 mm is outside 15–46 mm"},
+                 {{"--crop-marks", "--no-crop-marks"}, "cannot both be given"}};
     for (const auto& w : wrong) {
         int exit = 0;
         render(3, w.args, &exit);
