@@ -17,4 +17,10 @@ void Session::saveCatalogue(int modelIndex, int windowState) const {
     catalogue.save(folder.catalogueFile());
 }
 
+bool Session::keepOutputOptions(const OutputOptions& chosen) {
+    if (chosen == output) return true;
+    output = chosen;
+    return chosen.write(outputOptionsFile());
+}
+
 }  // namespace vsm

@@ -40,9 +40,13 @@ struct Session {
     void readSettings() { settings.read(folder.settingsFile()); }
     void loadCatalogue() { catalogue.load(folder.catalogueFile()); }
     // Output.ini beside the settings; a bad value is described in warnings.
+    QString outputOptionsFile() const { return OutputOptions::fileIn(folder.dataFilesFolder()); }
     void readOutputOptions(QStringList* warnings) {
-        output = OutputOptions::read(OutputOptions::fileIn(folder.dataFilesFolder()), warnings);
+        output = OutputOptions::read(outputOptionsFile(), warnings);
     }
+    // Takes the chosen options; Output.ini is written only when they changed, so a
+    // missing file stays missing. False when it could not be written.
+    bool keepOutputOptions(const OutputOptions& chosen);
 
     // When the settings name no language, the locale chooses one.
     void chooseLanguageIfBlank(const QLocale& locale);

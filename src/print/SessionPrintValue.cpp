@@ -24,6 +24,14 @@ std::optional<QPointF> place(const QString& left, const QString& top) {
     return QPointF(*l, *t);
 }
 
+// A picture on its trim; the bleed, if any, comes later.
+PrintPiece piece(const ComposedPicture& picture, std::optional<MmRect> rect) {
+    PrintPiece p;
+    p.picture = picture;
+    p.rect = rect;
+    return p;
+}
+
 MmRect at(QPointF topLeft, double width, double height) {
     return MmRect::of(topLeft.x(), topLeft.y(), width, height);
 }
@@ -44,7 +52,7 @@ public:
             zone1.pieces = slimPieces(*slim, at1);
             v.zones.push_back(zone1);
         } else {
-            zone1.pieces = {{s_.preview.image1.picture, zone1.rect}};
+            zone1.pieces = {piece(s_.preview.image1.picture, zone1.rect)};
             v.zones.push_back(zone1);
             addStandardZones(v);
         }
@@ -82,9 +90,11 @@ private:
     std::vector<PrintPiece> slimPieces(const SlimCut& cut, QPointF at1) const {
         const double w = model_ ? model_->zone1Width : 0, h = model_ ? model_->zone1Height : 0;
         const PreviewControls& z = s_.preview;
-        return {{z.image4.picture, at(at1, w - cut.frontOffset, h)},
-                {z.image6.picture, at(at1 + QPointF(cut.spineStart, 0), w - cut.spineStripLess, h)},
-                {z.image7.picture, at(at1 + QPointF(cut.frontOffset, 0), w - cut.frontOffset, h)}};
+        return {piece(z.image4.picture, at(at1, w - cut.frontOffset, h)),
+                piece(z.image6.picture,
+                      at(at1 + QPointF(cut.spineStart, 0), w - cut.spineStripLess, h)),
+                piece(z.image7.picture,
+                      at(at1 + QPointF(cut.frontOffset, 0), w - cut.frontOffset, h))};
     }
 
     // Zone 2, on the mirror where the back card carries the spine strips, and zone
@@ -106,7 +116,7 @@ private:
     }
 
     static PrintZone withPicture(PrintZone z, const ComposedPicture& picture) {
-        z.pieces = {{picture, z.rect}};
+        z.pieces = {piece(picture, z.rect)};
         return z;
     }
 

@@ -77,14 +77,10 @@ private:
     bool drawCropMarks() {
         const auto pageW = surface_->scaleWidth(), pageH = surface_->scaleHeight();
         if (!pageW || !pageH) return false;
-        const QRectF page(0, 0, *pageW, *pageH);
-        const auto held = [&](QPointF p) {
-            return p.x() >= page.left() && p.x() <= page.right() && p.y() >= page.top() &&
-                   p.y() <= page.bottom();
-        };
+        const QRectF page(0, 0, *pageW, *pageH);  // its edges count as on the page
         bool ok = true;
         for (const QLineF& mark : v_.cropMarksMm)
-            if (held(mark.p1()) && held(mark.p2()))
+            if (page.contains(mark.p1()) && page.contains(mark.p2()))
                 ok = surface_->line(mark.p1(), mark.p2(), kCropMarkWidthMm) && ok;
         return ok;
     }

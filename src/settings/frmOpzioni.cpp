@@ -233,14 +233,10 @@ OutputOptions frmOpzioni::chosenOutputOptions() const {
     return o;
 }
 
-// An unchanged choice leaves the file alone: a missing file stays missing.
 void frmOpzioni::saveOutputOptions() {
-    const OutputOptions chosen = chosenOutputOptions();
-    if (chosen == session_.output) return;
-    session_.output = chosen;
-    const QString file = OutputOptions::fileIn(session_.folder.dataFilesFolder());
-    if (!chosen.write(file) && platform_.prompts)
-        platform_.prompts->message(this, windowTitle(), session_.uiText[145].arg(file),
+    if (!session_.keepOutputOptions(chosenOutputOptions()) && platform_.prompts)
+        platform_.prompts->message(this, windowTitle(),
+                                   session_.uiText[145].arg(session_.outputOptionsFile()),
                                    MessagePrompts::Icon::Exclamation);
 }
 

@@ -28,14 +28,12 @@ void ZoneView::setPicture(const ComposedPicture& picture) {
     update();
 }
 
+// Titles are painted over the copy, so a new title alone keeps it.
 const QImage& ZoneView::displayCopy() {
-    const qint64 key = picture_.source().cacheKey();
-    if (key != displayKey_ || picture_.crop() != displayCrop_ || display_.size() != size() ||
-        picture_.discMask() != displayMask_) {
-        display_ = picture_.withoutStrokes().render(size());
-        displayKey_ = key;
-        displayCrop_ = picture_.crop();
-        displayMask_ = picture_.discMask();
+    const ComposedPicture undrawn = picture_.withoutStrokes();
+    if (!(undrawn == displayed_) || display_.size() != size()) {
+        display_ = undrawn.render(size());
+        displayed_ = undrawn;
     }
     return display_;
 }

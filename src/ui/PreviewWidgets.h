@@ -5,7 +5,6 @@
 #include "model/PreviewControls.h"
 
 #include <QImage>
-#include <optional>
 #include <QWidget>
 
 class QPainter;
@@ -38,9 +37,7 @@ private:
 
     ComposedPicture picture_;
     QImage display_;
-    qint64 displayKey_ = 0;
-    QRect displayCrop_;
-    std::optional<DiscMask> displayMask_;
+    ComposedPicture displayed_;  // what display_ shows, without its titles
 };
 
 // A zone outline: rectangle or inscribed circle, solid or dotted. Clicks and

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <functional>
 
 namespace vsm {
 
@@ -15,6 +16,20 @@ namespace {
 constexpr int kRaiseTwips = 30;
 
 QRectF disc(QSize size) { return QRectF(QPointF(0, 0), QSizeF(size)).adjusted(6, 6, -6, -6); }
+
+// A coloured disc with a white mark drawn on it by drawMark.
+QPixmap markedDisc(QSize size, const QColor& colour,
+                   const std::function<void(QPainter&, const QRectF&)>& drawMark) {
+    QPixmap pixmap = transparentPixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF d = disc(size);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(d);
+    drawMark(p, d);
+    return pixmap;
+}
 
 }  // namespace
 
@@ -103,34 +118,23 @@ bool PictureButtons::isClick(QObject* watched, QEvent* event) const {
 }
 
 QPixmap PictureButtons::okPicture(QSize size) {
-    QPixmap pixmap = transparentPixmap(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF d = disc(size);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(52, 150, 80));
-    p.drawEllipse(d);
-    p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF({QPointF(d.left() + d.width() * 0.28, d.top() + d.height() * 0.52),
-                              QPointF(d.left() + d.width() * 0.44, d.top() + d.height() * 0.68),
-                              QPointF(d.left() + d.width() * 0.72, d.top() + d.height() * 0.34)}));
-    return pixmap;
+    return markedDisc(size, QColor(52, 150, 80), [](QPainter& p, const QRectF& d) {
+        p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(
+            QPolygonF({QPointF(d.left() + d.width() * 0.28, d.top() + d.height() * 0.52),
+                       QPointF(d.left() + d.width() * 0.44, d.top() + d.height() * 0.68),
+                       QPointF(d.left() + d.width() * 0.72, d.top() + d.height() * 0.34)}));
+    });
 }
 
 QPixmap PictureButtons::cancelPicture(QSize size) {
-    QPixmap pixmap = transparentPixmap(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF d = disc(size);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 50, 45));
-    p.drawEllipse(d);
-    const QRectF cross = d.adjusted(d.width() * 0.3, d.height() * 0.3, -d.width() * 0.3,
-                                    -d.height() * 0.3);
-    p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(cross.topLeft(), cross.bottomRight());
-    p.drawLine(cross.topRight(), cross.bottomLeft());
-    return pixmap;
+    return markedDisc(size, QColor(200, 50, 45), [](QPainter& p, const QRectF& d) {
+        const QRectF cross = d.adjusted(d.width() * 0.3, d.height() * 0.3, -d.width() * 0.3,
+                                        -d.height() * 0.3);
+        p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(cross.topLeft(), cross.bottomRight());
+        p.drawLine(cross.topRight(), cross.bottomLeft());
+    });
 }
 
 }  // namespace vsm

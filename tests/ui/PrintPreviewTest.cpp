@@ -6,6 +6,7 @@
 #include "print/frmStampa.h"
 #include "support/MainWindow.h"
 #include "support/Pictures.h"
+#include "support/OutlineExpectations.h"
 #include "support/PageMeasure.h"
 #include "ui/PrintPreviewWindow.h"
 
@@ -155,14 +156,9 @@ TEST(PrintPreview, UsesThePrintersPaperAndMargins) {
     PreviewWindow w(3);  // portrait
     const auto zonesOn = [&](PrintPreviewWindow* window, QPointF origin) {
         w.click(window, "cmdZoom200");
-        const QImage shown = grey(window->shownPage());
-        std::vector<QRectF> zones;
-        for (const test::ExpectedOutline& e : test::expectedOutlines(w.form.session().catalogue, 3)) {
-            const auto measured = test::measureOutline(shown, window->preview().dpi(), e, origin);
-            EXPECT_TRUE(measured.has_value());
-            zones.push_back(measured.value_or(QRectF()));
-        }
-        return zones;
+        return test::measuredOutlines(grey(window->shownPage()), window->preview().dpi(),
+                                      test::expectedOutlines(w.form.session().catalogue, 3),
+                                      origin);
     };
     PrintPreviewWindow* plain = w.open();
     ASSERT_NE(plain, nullptr);
@@ -180,12 +176,7 @@ TEST(PrintPreview, UsesThePrintersPaperAndMargins) {
     const std::vector<QRectF> onLetter = zonesOn(window, margins);
     EXPECT_EQ(window->shownPage().size(),
               blankPage(*w.fakes.printers.paper, window->preview().dpi()).size());
-    ASSERT_EQ(onA4.size(), onLetter.size());
-    for (size_t i = 0; i < onA4.size(); ++i) {
-        const test::OutlineError err = test::outlineError(onLetter[i], onA4[i].translated(margins));
-        EXPECT_LE(err.position, 0.1) << i;
-        EXPECT_LE(err.size, 0.1) << i;
-    }
+    test::expectMovedBy(onLetter, onA4, margins);
 }
 
 // The page shows the chosen printer's stored correction, as the job will print it:
@@ -201,13 +192,9 @@ TEST(PrintPreview, ShowsThePrintersStoredCorrection) {
         std::vector<QRectF> zones;
         if (!window) return zones;
         w.click(window, "cmdZoom200");
-        const QImage shown = grey(window->shownPage());
-        for (test::ExpectedOutline e : test::expectedOutlines(w.form.session().catalogue, 3)) {
-            e.mm.translate(shift);
-            const auto measured = test::measureOutline(shown, window->preview().dpi(), e, {});
-            EXPECT_TRUE(measured.has_value());
-            zones.push_back(measured.value_or(QRectF()));
-        }
+        std::vector<test::ExpectedOutline> near = test::expectedOutlines(w.form.session().catalogue, 3);
+        for (test::ExpectedOutline& e : near) e.mm.translate(shift);
+        zones = test::measuredOutlines(grey(window->shownPage()), window->preview().dpi(), near, {});
         window->close();
         return zones;
     };
@@ -217,13 +204,8 @@ TEST(PrintPreview, ShowsThePrintersStoredCorrection) {
     store.set("Office", PrinterCorrection{offset.x(), offset.y(), 100, 100});
     ASSERT_TRUE(store.write(PrinterCalibrations::fileIn(w.form.session().folder.dataFilesFolder())));
     const std::vector<QRectF> corrected = zonesOn(offset);
-    ASSERT_EQ(plain.size(), corrected.size());
     ASSERT_FALSE(plain.empty());
-    for (size_t i = 0; i < plain.size(); ++i) {
-        const test::OutlineError err = test::outlineError(corrected[i], plain[i].translated(offset));
-        EXPECT_LE(err.position, 0.1) << i;
-        EXPECT_LE(err.size, 0.1) << i;
-    }
+    test::expectMovedBy(corrected, plain, offset);
 }
 
 // Print opens the print dialog, as File > Print does.
